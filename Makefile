@@ -1,0 +1,65 @@
+# Dreizehner — build, run and test on Debian 12. `make run` and `make test` install what is missing first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
+RUN_DIR    ?= run
+JOBS       ?= $(shell nproc)
+
+BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
+RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins
+TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical
+PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
+
+CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
+
+.PHONY: all deps build run test test-release test-asan test-tsan bench levels clean
+
+all: build
+
+# Installs only the Debian packages that are missing, so a machine that has them all needs no root.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  sudo=""; [ "$$(id -u)" -ne 0 ] && sudo=sudo; \
+	  $$sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	$(CMAKE_CONFIGURE) -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The game reads and writes its files in its working folder: the level files are copied there.
+run: build
+	@mkdir -p $(RUN_DIR)
+	@for f in data/*.drz; do [ -e "$$f" ] && cp -n "$$f" $(RUN_DIR)/ || true; done
+	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
+
+test: deps test-release test-asan test-tsan
+	@echo "All test runs passed."
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	$(CMAKE_CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=asan -DDRZ_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -LE e2e
+
+test-tsan: deps
+	$(CMAKE_CONFIGURE) -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=tsan -DDRZ_BUILD_BENCH=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_clock
+	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
+	  ctest --output-on-failure -L clock
+
+bench: build
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)

@@ -1,0 +1,50 @@
+// state.h — the options, panel texts and clock state the application owns and the display reads and writes.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace drz {
+
+// Menu options and game-state flags; they live only for the run.
+struct Options {
+    std::int16_t CurrentLevel = 0;  // 0..3, index into LevelName
+    bool ShowNumerals = true;       // digits as numerals ("&Zahlen") or letters A..I ("&Buchstaben")
+    bool SymmetricPuzzle = true;    // "Rätsel-Symmetrie": shuffles keep a point-symmetric layout
+    bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every change
+    bool UseHtmlHelp = false;
+    bool OwnBoardEntry = false;     // own-board entry in progress: cell input writes givens
+    bool IgnoreEscape = false;      // an Escape release still to come belongs to a closed dialog
+    std::string KeyPrefix;          // "K" after K was released in a game loop
+    std::string BoardFile;          // file the next load or save uses
+};
+
+// What the panels show, and the small drawing state the display keeps between calls.
+struct PanelState {
+    std::string HelpText = "Bitte Menupunkt auswählen!";
+    std::string StatusText;         // "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
+    std::int16_t GivenCount = 0;
+    std::int16_t CurrentGrid = 1;   // the grid cell drawing and cell input address
+    bool LargeFontFallback = false; // set once when the desktop uses large fonts
+    bool SolverProgress = false;    // set by every cell drawn; the solver clears it at each pass
+};
+
+// The game clock. The clock thread reads and writes these beside the user-interface thread, so everything
+// it touches is atomic; it never touches a widget itself.
+struct ClockState {
+    std::atomic<bool> ClockRunning{false};  // a timed game is in progress
+    std::atomic<bool> BoardSolved{false};   // set only while the final time is taken
+    std::atomic<bool> PadBusy{false};       // the picker pad draws: the clock thread leaves the label alone
+    std::atomic<double> StartTime{0.0};     // timer value when the game started
+    std::atomic<double> LastTick{-1.0};     // whole second of the timer at the last display update
+    std::atomic<double> Elapsed{0.0};       // seconds since StartTime as last computed
+    std::atomic<std::int32_t> Hours{0};
+    std::atomic<std::int32_t> Minutes{0};
+    std::string SolveTime;                  // final time for the hall of fame; "X" while a game runs (UI thread only)
+    // Ranks SolveTime in the hall of fame and may ask for a name; set by the application (UI thread only).
+    std::function<void()> RecordCompletionTime;
+};
+
+}  // namespace drz

@@ -1,0 +1,84 @@
+// canvas.h — the game screen: one fixed 1478 x 945 picture, the drawing state in front of it and the primitives.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/colour.h"
+#include "platform/font.h"
+
+namespace drz::platform {
+
+constexpr int kScreenWidth = 1478;
+constexpr int kScreenHeight = 945;
+
+enum class MixMode { Copy, Xor, Merge };  // Merge = bitwise OR with what is there
+
+// A saved rectangle of the screen, restored pixel for pixel.
+class Picture {
+public:
+    Picture();
+    ~Picture();
+    Picture(Picture&&) noexcept;
+    Picture& operator=(Picture&&) noexcept;
+    bool IsEmpty() const;
+    int Width() const;
+    int Height() const;
+
+    struct Data;
+    std::unique_ptr<Data> data;
+};
+
+// All coordinates are screen pixels, x to the right, y downwards, (0, 0) the top-left pixel.
+// Conventions, fixed here once for the whole game:
+//  - Line(x1, y1, x2, y2) paints from the first point up to, but not including, the second one.
+//    A line of width 2 covers the pixel column (or row) of its coordinate and the one before it.
+//  - BoxOutline and FilledBox include both corners: (x1, y1)-(x2, y2) covers x1..x2 and y1..y2.
+//    A width-2 outline covers coordinate - 1 and coordinate on every side.
+//  - Text is placed by the top-left corner of its first character cell.
+// Anti-aliasing is off for lines and text, so every pixel has one of the colours drawn and XOR undoes itself.
+class Canvas {
+public:
+    Canvas();
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    // Drawing state; it stays until changed.
+    void SetForeground(Rgb colour);
+    void SetFill(Rgb colour);
+    void SetLineWidth(int width);     // 1, 2, 5 or 7
+    void SetMix(MixMode mode);
+    void SetOpaqueText(bool opaque);  // opaque text first fills its character cells with the fill colour
+    void SetFont(const FontRequest& font);
+
+    Rgb Foreground() const;
+    Rgb Fill() const;
+    int LineWidth() const;
+    MixMode Mix() const;
+    bool OpaqueText() const;
+
+    void Line(int x1, int y1, int x2, int y2);
+    void BoxOutline(int x1, int y1, int x2, int y2);
+    void FilledBox(int x1, int y1, int x2, int y2);  // filled with the fill colour, bordered in the foreground colour
+    void Text(int x, int y, std::string_view utf8);
+    int TextWidth(std::string_view utf8) const;      // in the current font
+
+    Picture Save(int x1, int y1, int x2, int y2) const;  // both corners included
+    void Restore(const Picture& picture, int x, int y);  // plain copy, whatever the mix mode
+
+    Rgb PixelAt(int x, int y) const;
+    void Clear(Rgb colour);                               // the whole screen, e.g. the window background
+    bool WritePng(const std::string& path) const;         // for tests and bug reports
+
+    struct Impl;
+    Impl& impl() { return *impl_; }
+    const Impl& impl() const { return *impl_; }
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace drz::platform

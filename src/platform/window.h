@@ -1,0 +1,107 @@
+// window.h — the main window and the services around it: menus, the event wait, message boxes, cursor,
+// the clock label, time, pause and beep. One instance per run, owned by the program entry.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/canvas.h"
+#include "platform/colour.h"
+#include "platform/events.h"
+
+namespace drz::platform {
+
+using MenuHandle = int;  // 0 = none / failure
+
+enum class Cursor { Default, Arrow, Wait };
+
+class MainWindow {
+public:
+    // Needs the Application of application.h to exist. The window is not shown until Open().
+    MainWindow();
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // --- window ---
+    void SetTitle(std::string_view title);
+    std::string Title() const;
+    int ScreenWidth() const;   // of the desktop the window opens on
+    int ScreenHeight() const;
+    void Open(int x, int y, int width, int height);  // position and size of the whole window; shows and activates it
+    void SetBackground(Rgb colour);                   // fills the screen picture with it
+    bool IsOpen() const;
+    void Close();                                     // closes without asking
+    // The large-font test: true when the desktop uses large fonts. The metric chosen is the pixel height of a
+    // 12-point font at the screen's logical resolution (16 px at 96 dpi); the test is positive above 16.
+    bool LargeFonts() const;
+
+    Canvas& Screen();  // everything the game draws goes here; the window shows it (scaled when the window is resized)
+
+    // --- menus ---
+    MenuHandle CreateMenuBar();
+    MenuHandle CreatePopup();
+    bool AppendItem(MenuHandle menu, int id, std::string_view caption);  // "&" marks the mnemonic
+    bool AppendSeparator(MenuHandle menu);
+    bool AppendPopup(MenuHandle menu, MenuHandle popup, std::string_view caption);
+    MenuHandle InstallMenuBar(MenuHandle bar);  // returns the menu bar the window had before (0 if none)
+    void DestroyMenu(MenuHandle menu);
+    void CheckItem(int id, bool checked);
+    bool IsItemChecked(int id) const;
+    void SetMenuEnabled(bool enabled);
+    bool MenuEnabled() const;
+    // For tests: the installed menu bar as text, one line per entry, nested entries indented by two blanks:
+    // "popup <caption>", "item <id> <caption>", "separator".
+    std::string DescribeMenuBar() const;
+
+    // --- events ---
+    // Blocks until the next input event has been dispatched and returns it. Mouse moves go to the mouse-move
+    // handler on the way; a click on the window's close box runs the close handler inside the wait.
+    // Throws ProgramExit when the window is gone.
+    InputEvent WaitEvent();
+    const InputEvent& LastEvent() const;
+    int MouseX() const;  // current pointer position in screen pixels
+    int MouseY() const;
+    bool LeftButtonDown() const;
+    void SetMouseMoveHandler(std::function<void(int x, int y)> handler);
+    void SetCloseHandler(std::function<void()> handler);
+    // Queues an event as if it had come from the player (scripted tests, and menu choices made by tests).
+    void PostInput(const InputEvent& event);
+    // Asks for the window to be closed as the close box does (tests).
+    void RequestClose();
+
+    // --- dialogs ---
+    // icon: 0 none, 2 question mark. Captions separated by "|"; result = number of the pressed button from 1.
+    // A test can queue answers with QueueMessageBoxAnswer; each box then takes the next answer without showing.
+    int MessageBox(int icon, std::string_view text, int defaultButton, std::string_view captions);
+    void QueueMessageBoxAnswer(int button);
+    std::string LastMessageBoxText() const;
+
+    void SetCursor(Cursor cursor);
+    Cursor CurrentCursor() const;
+
+    // --- the clock label ---
+    void CreateClockLabel(int x, int y, int width, int height, std::string_view text, std::string_view face,
+                          int points, Rgb background);
+    void SetClockText(std::string_view text);          // user-interface thread
+    void PostClockText(std::string text);              // any thread: delivered to the user-interface thread
+    std::string ClockText() const;
+    // The screen with the controls on it, as the player sees it (tests, screenshots).
+    void Snapshot(Canvas& target) const;
+    bool WriteSnapshotPng(const std::string& path) const;
+
+    struct Impl;
+
+private:
+    std::unique_ptr<Impl> impl_;
+};
+
+// --- time, pause, beep ---
+double Timer();              // seconds with fractions, monotonic
+void Pause(int milliseconds);  // keeps the window painted, takes no input
+void Beep();
+int BeepCount();             // beeps so far in this run (tests)
+
+}  // namespace drz::platform
