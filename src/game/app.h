@@ -1,0 +1,30 @@
+// app.h — the application object: it owns the window, the board and every piece of game state for the whole run.
+#pragma once
+
+#include "board/board.h"
+#include "display/clock.h"
+#include "display/display.h"
+#include "display/state.h"
+#include "platform/canvas.h"
+#include "platform/window.h"
+
+namespace drz {
+
+struct App {
+    platform::MainWindow window;
+    Board board;
+    Options options;
+    PanelState panels;
+    ClockState clock;
+    Display display{window, window.Screen(), board, options, panels, clock};
+    platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar
+    // Declared after the window, so it is stopped and joined before the window goes.
+    ClockThread clockThread{clock, platform::Timer,
+                            [this](std::string text) { window.PostClockText(std::move(text)); }};
+
+    App() = default;
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+};
+
+}  // namespace drz

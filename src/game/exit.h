@@ -1,0 +1,16 @@
+// exit.h — the question before the game ends, from the menu or from the window's close box.
+#pragma once
+
+#include "game/app.h"
+
+namespace drz {
+
+// Asks "Spiel beenden?". Returns when the player declines; on "&JA" closes the window and throws
+// platform::ProgramExit, which ends every loop. Nothing is saved on the way out.
+void ConfirmExit(App& app);
+// The window's close box: the same question; declining leaves everything as it was.
+void Win_0_Close(App& app);
+// Stops the clock thread and waits for it.
+void StopClock(App& app);
+
+}  // namespace drz

@@ -1,0 +1,92 @@
+#include "game/menu_commands.h"
+
+#include "board/board_ops.h"
+#include "display/board_view.h"
+#include "display/panels.h"
+#include "game/exit.h"
+#include "game/menu_bar.h"
+
+namespace drz {
+
+namespace {
+
+bool AsksForACell(int id) {
+    switch (id) {
+        case kMenuNewGame: case kMenuStartGame: case kMenuOwnBoard: case kMenuLoadBoard:
+        case kMenuSaveBoard: case kMenuSolveBoard: case kMenuShuffleBoard: case kMenuRestart:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Prologue(App& app, int id) {
+    app.options.IgnoreEscape = false;
+    app.window.SetMenuEnabled(false);
+    if (AsksForACell(id)) {
+        app.panels.HelpText = kClickCellHelpText;
+        DrawHelpPanel(app.display);
+    }
+}
+
+void Epilogue(App& app) {
+    app.window.SetMenuEnabled(true);
+    app.window.SetCursor(platform::Cursor::Default);
+    UpdateMenuChecks(app.window, app.options);
+    ShowGivenCount(app.display);
+    app.panels.HelpText = kIdleHelpText;
+    ShowHelpText(app.display);
+    app.display.screen.Restore(app.CommandBarImage, 159, 885);
+}
+
+void ShowDigitsAs(App& app, bool numerals) {
+    app.options.ShowNumerals = numerals;
+    UpdateMenuChecks(app.window, app.options);
+    RedrawCells(app.display);
+    DrawStatisticsPanel(app.display);
+}
+
+void ToggleCandidates(App& app) {
+    app.options.ShowCandidates = !app.options.ShowCandidates;
+    app.board.SetAllMarks(false);
+    RedrawCells(app.display);
+}
+
+void PerformAction(App& app, int id) {
+    switch (id) {
+        case kMenuClearBoard:
+            ClearBoard(app.board);
+            RedrawCells(app.display);
+            break;
+        case kMenuLevelEasy: case kMenuLevelEasy + 1: case kMenuLevelEasy + 2: case kMenuLevelEasy + 3:
+            app.options.CurrentLevel = static_cast<std::int16_t>(id - kMenuLevelEasy);
+            break;
+        case kMenuNumerals:
+            ShowDigitsAs(app, true);
+            break;
+        case kMenuLetters:
+            ShowDigitsAs(app, false);
+            break;
+        case kMenuShowCandidates:
+            ToggleCandidates(app);
+            break;
+        case kMenuSymmetry:
+            app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuExit:
+            ConfirmExit(app);
+            break;
+        default:
+            break;  // items whose actions arrive with the play loop, files, printing and help
+    }
+}
+
+}  // namespace
+
+void Win_0_MenuEvent(App& app, int id) {
+    Prologue(app, id);
+    PerformAction(app, id);
+    Epilogue(app);
+}
+
+}  // namespace drz

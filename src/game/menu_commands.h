@@ -1,0 +1,14 @@
+// menu_commands.h — what every menu choice does: a common prologue, the item's action, a common epilogue.
+#pragma once
+
+#include "game/app.h"
+
+namespace drz {
+
+constexpr const char* kIdleHelpText = "Bitte Menupunkt auswählen!";
+constexpr const char* kClickCellHelpText = "Bitte ein Feld anklicken!";
+
+// Runs the menu item with this id to completion; the screen is back in the idle state afterwards.
+void Win_0_MenuEvent(App& app, int id);
+
+}  // namespace drz
