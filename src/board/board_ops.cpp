@@ -67,7 +67,11 @@ void ClearBoard(Board& board) {
 void CountDigits(Board& board) {
     ClearSecondaryCopies(board);
     board.DigitCount.fill(0);
-    ForEachCell([&](int cell) { ++board.DigitCount[board.CellValue[cell] % 10]; });
+    // A stray value above 9 (only a damaged file holds one) is no digit and is counted nowhere.
+    ForEachCell([&](int cell) {
+        const std::uint8_t value = board.CellValue[cell];
+        if (value <= 9) ++board.DigitCount[value];
+    });
     SyncSharedBoxes(board);
 }
 
