@@ -1,0 +1,184 @@
+#include "engine/solver_state.h"
+
+#include "board/geometry.h"
+
+namespace drz {
+
+namespace {
+
+// Units of a grid: rows 0..8, columns 9..17, boxes 18..26.
+constexpr int RowUnit(int y) { return y - 1; }
+constexpr int ColumnUnit(int x) { return 8 + x; }
+constexpr int BoxUnit(int x, int y) { return 18 + (y - 1) / 3 * 3 + (x - 1) / 3; }
+
+constexpr std::uint16_t kAllDigits = 0x1FF;
+
+// For one cell copy: the partner copy's grid and bit (grid 0 when there is none), the other cells of its
+// row, column and box, and the partner copies of those of them that lie in shared boxes, by grid.
+struct CellLinks {
+    int partnerGrid = 0;
+    int partnerBit = 0;
+    GridMask peers;
+    int partnerPeerGrids = 0;
+    std::array<int, 4> partnerPeerGrid{};
+    std::array<GridMask, 4> partnerPeers{};
+};
+
+using LinkTable = std::array<std::array<CellLinks, 81>, 14>;
+
+bool ArePeers(int x1, int y1, int x2, int y2) {
+    if (x1 == x2 && y1 == y2) return false;
+    return x1 == x2 || y1 == y2 || ((x1 - 1) / 3 == (x2 - 1) / 3 && (y1 - 1) / 3 == (y2 - 1) / 3);
+}
+
+void AddPartnerPeer(CellLinks& links, int grid, int bit) {
+    for (int i = 0; i < links.partnerPeerGrids; ++i) {
+        if (links.partnerPeerGrid[i] == grid) {
+            links.partnerPeers[i] |= GridMask::Cell(bit);
+            return;
+        }
+    }
+    links.partnerPeerGrid[links.partnerPeerGrids] = grid;
+    links.partnerPeers[links.partnerPeerGrids++] = GridMask::Cell(bit);
+}
+
+LinkTable BuildLinks() {
+    LinkTable table{};
+    for (int k = 1; k <= kGridCount; ++k) {
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                CellLinks& links = table[k][GridMask::BitOf(x, y)];
+                if (const auto partner = PartnerCell(k, x, y)) {
+                    links.partnerGrid = partner->k;
+                    links.partnerBit = GridMask::BitOf(partner->x, partner->y);
+                }
+                for (int px = 1; px <= 9; ++px) {
+                    for (int py = 1; py <= 9; ++py) {
+                        if (!ArePeers(x, y, px, py)) continue;
+                        links.peers |= GridMask::Cell(GridMask::BitOf(px, py));
+                        if (const auto p = PartnerCell(k, px, py)) AddPartnerPeer(links, p->k, GridMask::BitOf(p->x, p->y));
+                    }
+                }
+            }
+        }
+    }
+    return table;
+}
+
+const LinkTable& Links() {
+    static const LinkTable table = BuildLinks();
+    return table;
+}
+
+constexpr int XOf(int bit) { return bit % 9 + 1; }
+constexpr int YOf(int bit) { return bit / 9 + 1; }
+
+}  // namespace
+
+SolverState::SolverState(Board& board) : board_(board) { Rebuild(); }
+
+void SolverState::Count(int k, int x, int y, int value, int delta) {
+    if (value < 1 || value > 9) return;
+    const std::uint16_t bit = static_cast<std::uint16_t>(1u << (value - 1));
+    for (int unit : {RowUnit(y), ColumnUnit(x), BoxUnit(x, y)}) {
+        std::uint8_t& n = count_[k][unit][value];
+        if (delta > 0) {
+            if (++n == 2) ++repeats_;
+            present_[k][unit] |= bit;
+        } else {
+            if (n-- == 2) --repeats_;
+            if (n == 0) present_[k][unit] &= static_cast<std::uint16_t>(~bit);
+        }
+    }
+}
+
+std::uint16_t SolverState::Seen(int k, int x, int y) const {
+    return present_[k][RowUnit(y)] | present_[k][ColumnUnit(x)] | present_[k][BoxUnit(x, y)];
+}
+
+void SolverState::Rebuild() {
+    repeats_ = 0;
+    for (auto& grid : count_)
+        for (auto& unit : grid) unit.fill(0);
+    for (auto& grid : present_) grid.fill(0);
+    for (int k = 1; k <= kGridCount; ++k)
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) Count(k, x, y, board_.Cell(k, x, y), +1);
+    FillMasks();
+    stale_ = false;
+}
+
+void SolverState::FillMasks() {
+    const LinkTable& links = Links();
+    for (int k = 1; k <= kGridCount; ++k) {
+        unequal_[k] = {};
+        for (auto& mask : fit_[k]) mask = {};
+        for (int bit = 0; bit < 81; ++bit) {
+            const int x = XOf(bit), y = YOf(bit);
+            if (board_.Cell(k, x, y) != 0) continue;
+            std::uint16_t seen = Seen(k, x, y);
+            if (const CellLinks& link = links[k][bit]; link.partnerGrid != 0) {
+                const int px = XOf(link.partnerBit), py = YOf(link.partnerBit);
+                if (board_.Cell(link.partnerGrid, px, py) != 0) {
+                    unequal_[k] |= GridMask::Cell(bit);
+                    continue;
+                }
+                seen |= Seen(link.partnerGrid, px, py);
+            }
+            const std::uint16_t open = static_cast<std::uint16_t>(~seen & kAllDigits);
+            for (int d = 1; d <= 9; ++d)
+                if ((open >> (d - 1)) & 1) fit_[k][d] |= GridMask::Cell(bit);
+        }
+    }
+}
+
+bool SolverState::Trial(int k, int x, int y, int d) {
+    const CellLinks& link = Links()[k][GridMask::BitOf(x, y)];
+    std::uint16_t seen = Seen(k, x, y);
+    if (link.partnerGrid != 0) {
+        const int px = XOf(link.partnerBit), py = YOf(link.partnerBit);
+        std::uint8_t& partner = board_.Cell(link.partnerGrid, px, py);
+        if (partner != 0) {
+            // PlaceDigit(.., d) then PlaceDigit(.., 0) leaves both copies empty.
+            Count(link.partnerGrid, px, py, partner, -1);
+            partner = 0;
+            stale_ = true;
+        }
+        seen |= Seen(link.partnerGrid, px, py);
+    }
+    return Valid() && ((seen >> (d - 1)) & 1) == 0;
+}
+
+void SolverState::Place(int k, int x, int y, int d) {
+    const CellLinks& link = Links()[k][GridMask::BitOf(x, y)];
+    const bool partnerEmpty =
+        link.partnerGrid == 0 || board_.Cell(link.partnerGrid, XOf(link.partnerBit), YOf(link.partnerBit)) == 0;
+    if (!stale_ && board_.Cell(k, x, y) == 0 && partnerEmpty) {
+        PlaceIncrementally(k, x, y, d);
+        return;
+    }
+    // Only on boards whose copies disagreed: count afresh before the masks are used again.
+    board_.Cell(k, x, y) = static_cast<std::uint8_t>(d);
+    if (link.partnerGrid != 0) board_.Cell(link.partnerGrid, XOf(link.partnerBit), YOf(link.partnerBit)) = static_cast<std::uint8_t>(d);
+    stale_ = true;
+    Rebuild();
+}
+
+void SolverState::PlaceIncrementally(int k, int x, int y, int d) {
+    const LinkTable& links = Links();
+    auto placeCopy = [&](int grid, int bit) {
+        const int cx = XOf(bit), cy = YOf(bit);
+        board_.Cell(grid, cx, cy) = static_cast<std::uint8_t>(d);
+        Count(grid, cx, cy, d, +1);
+        const GridMask others = ~GridMask::Cell(bit);
+        for (int e = 1; e <= 9; ++e) fit_[grid][e] &= others;
+        const CellLinks& link = links[grid][bit];
+        fit_[grid][d] &= ~link.peers;
+        for (int i = 0; i < link.partnerPeerGrids; ++i) fit_[link.partnerPeerGrid[i]][d] &= ~link.partnerPeers[i];
+    };
+    const int bit = GridMask::BitOf(x, y);
+    placeCopy(k, bit);
+    if (const CellLinks& link = links[k][bit]; link.partnerGrid != 0) placeCopy(link.partnerGrid, link.partnerBit);
+}
+
+}  // namespace drz
