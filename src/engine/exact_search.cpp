@@ -9,12 +9,25 @@ namespace {
 
 constexpr std::uint16_t kAllDigits = 0x3FE;  // bits 1..9
 
+// Number of digits in a candidate set shifted down by one bit (no popcount instruction is assumed).
+constexpr auto kDigitCount = [] {
+    std::array<std::uint8_t, 512> count{};
+    for (int m = 1; m < 512; ++m) count[m] = static_cast<std::uint8_t>(count[m >> 1] + (m & 1));
+    return count;
+}();
+
 // Everything one node of the search knows about the board.
 struct SearchState {
     CellDigits value;
-    std::array<std::uint16_t, 909> cand;        // digits still possible in an empty cell; 0 once filled
-    std::array<std::uint8_t, 909> emptyPeers;   // neighbours not yet filled
+    std::array<std::uint16_t, 909> cand;               // digits still possible in an empty cell; 0 once filled
+    std::array<std::array<std::uint8_t, 10>, kUnitCount> places;  // empty cells of a unit that admit d
+    std::array<std::uint16_t, kUnitCount> placed;      // digits already standing in a unit
     int filled;
+};
+
+struct HiddenSingle {
+    std::int16_t unit;
+    std::int8_t digit;
 };
 
 class ExactSearch {
@@ -31,14 +44,63 @@ public:
     }
 
 private:
+    // The givens placed all at once: per unit the digits standing, per cell what its units leave, per unit
+    // and digit the places left. False when the givens already break a rule.
     bool Start(SearchState& s, const CellDigits& digits) {
-        s.value.fill(0);
-        s.cand.fill(kAllDigits);
+        ClearQueues();
+        s.value = digits;
+        s.placed.fill(0);
         s.filled = 0;
-        for (int id = 0; id < 909; ++id) s.emptyPeers[id] = cells_.cell[id].peerCount;
-        queueLength_ = 0;
-        for (int id = 0; id < 909; ++id)
-            if (digits[id] != 0 && !Assign(s, id, digits[id])) return false;
+        for (int u = 0; u < kUnitCount; ++u)
+            for (std::int16_t id : cells_.unit[u]) {
+                const int d = digits[id];
+                if (d == 0) continue;
+                if (d > 9 || (s.placed[u] & (1u << d))) return false;
+                s.placed[u] |= static_cast<std::uint16_t>(1u << d);
+            }
+        for (auto& unit : s.places) unit.fill(0);
+        for (int id = 0; id < 909; ++id) {
+            s.cand[id] = 0;
+            if (digits[id] != 0) {
+                ++s.filled;
+                continue;
+            }
+            const DistinctCell& c = cells_.cell[id];
+            std::uint16_t seen = 0;
+            for (int i = 0; i < c.unitCount; ++i) seen |= s.placed[c.units[i]];
+            s.cand[id] = kAllDigits & static_cast<std::uint16_t>(~seen);
+            if (s.cand[id] == 0) return false;
+            if ((s.cand[id] & (s.cand[id] - 1)) == 0) naked_[nakedLength_++] = static_cast<std::int16_t>(id);
+            for (int i = 0; i < c.unitCount; ++i)
+                for (std::uint16_t m = s.cand[id]; m; m &= static_cast<std::uint16_t>(m - 1))
+                    ++s.places[c.units[i]][std::countr_zero(m)];
+        }
+        return SeedHiddenSingles(s);
+    }
+
+    bool SeedHiddenSingles(const SearchState& s) {
+        for (int u = 0; u < kUnitCount; ++u)
+            for (int d = 1; d <= 9; ++d) {
+                if (s.placed[u] & (1u << d)) continue;
+                if (s.places[u][d] == 0) return false;
+                if (s.places[u][d] == 1)
+                    hidden_[hiddenLength_++] = HiddenSingle{static_cast<std::int16_t>(u), static_cast<std::int8_t>(d)};
+            }
+        return true;
+    }
+
+    void ClearQueues() { nakedLength_ = hiddenLength_ = 0; }
+
+    // Cell `id` no longer admits digit d: its units lose one place for d. False on a contradiction.
+    bool LosePlace(SearchState& s, int id, int d) {
+        const DistinctCell& c = cells_.cell[id];
+        for (int i = 0; i < c.unitCount; ++i) {
+            const int u = c.units[i];
+            const int left = --s.places[u][d];
+            if (left > 1 || (s.placed[u] & (1u << d))) continue;
+            if (left == 0) return false;
+            hidden_[hiddenLength_++] = HiddenSingle{static_cast<std::int16_t>(u), static_cast<std::int8_t>(d)};
+        }
         return true;
     }
 
@@ -46,63 +108,52 @@ private:
     bool Assign(SearchState& s, int id, int d) {
         const std::uint16_t bit = static_cast<std::uint16_t>(1u << d);
         if (d < 1 || d > 9 || !(s.cand[id] & bit)) return false;
+        const DistinctCell& c = cells_.cell[id];
+        std::uint16_t others = s.cand[id] & static_cast<std::uint16_t>(~bit);
         s.value[id] = static_cast<std::uint8_t>(d);
         s.cand[id] = 0;
         ++s.filled;
-        const DistinctCell& c = cells_.cell[id];
+        for (int i = 0; i < c.unitCount; ++i) {
+            s.placed[c.units[i]] |= bit;
+            --s.places[c.units[i]][d];
+        }
+        for (; others; others &= static_cast<std::uint16_t>(others - 1))
+            if (!LosePlace(s, id, std::countr_zero(others))) return false;
         for (int i = 0; i < c.peerCount; ++i) {
             const int p = c.peers[i];
-            --s.emptyPeers[p];
             if (!(s.cand[p] & bit)) continue;
             s.cand[p] &= static_cast<std::uint16_t>(~bit);
-            if (s.cand[p] == 0) return false;
-            if (std::has_single_bit(s.cand[p])) queue_[queueLength_++] = static_cast<std::int16_t>(p);
+            if (s.cand[p] == 0 || !LosePlace(s, p, d)) return false;
+            if ((s.cand[p] & (s.cand[p] - 1)) == 0) naked_[nakedLength_++] = static_cast<std::int16_t>(p);
         }
         return true;
     }
 
-    bool DrainQueue(SearchState& s) {
-        while (queueLength_ > 0) {
-            const int id = queue_[--queueLength_];
-            if (s.value[id] != 0) continue;
-            if (!Assign(s, id, std::countr_zero(s.cand[id]))) return false;
-        }
-        return true;
+    bool AssignHidden(SearchState& s, HiddenSingle h) {
+        if (s.placed[h.unit] & (1u << h.digit)) return true;
+        for (std::int16_t id : cells_.unit[h.unit])
+            if (s.cand[id] & (1u << h.digit)) return Assign(s, id, h.digit);
+        return false;
     }
 
-    // One sweep over the units for digits with a single place; false on a contradiction.
-    bool HiddenSingles(SearchState& s, bool& progress) {
-        for (const auto& unit : cells_.unit) {
-            std::uint16_t once = 0, twice = 0, placed = 0;
-            for (std::int16_t id : unit) {
-                const std::uint16_t m = s.cand[id];
-                twice |= once & m;
-                once |= m;
-                placed |= static_cast<std::uint16_t>((1u << s.value[id]) & kAllDigits);
-            }
-            if ((once | placed) != kAllDigits) return false;
-            std::uint16_t single = once & ~twice & ~placed;
-            while (single) {
-                const int d = std::countr_zero(single);
-                single &= static_cast<std::uint16_t>(single - 1);
-                for (std::int16_t id : unit)
-                    if (s.cand[id] & (1u << d)) {
-                        if (!Assign(s, id, d) || !DrainQueue(s)) return false;
-                        progress = true;
-                        break;
-                    }
-            }
-        }
-        return true;
-    }
-
+    // Naked singles first, then digits with a single place, until nothing is left to do.
     bool Propagate(SearchState& s) {
-        if (!DrainQueue(s)) return false;
-        for (bool progress = true; progress && s.filled < 909;) {
-            progress = false;
-            if (!HiddenSingles(s, progress)) return false;
+        while (nakedLength_ > 0 || hiddenLength_ > 0) {
+            if (nakedLength_ > 0) {
+                const int id = naked_[--nakedLength_];
+                if (s.value[id] == 0 && !Assign(s, id, std::countr_zero(s.cand[id]))) return false;
+            } else if (!AssignHidden(s, hidden_[--hiddenLength_])) {
+                return false;
+            }
         }
         return true;
+    }
+
+    int EmptyPeers(const SearchState& s, int id) const {
+        const DistinctCell& c = cells_.cell[id];
+        int empty = 0;
+        for (int i = 0; i < c.peerCount; ++i) empty += s.value[c.peers[i]] == 0;
+        return empty;
     }
 
     // Fewest candidates first; among equals the cell with the most empty neighbours.
@@ -110,11 +161,13 @@ private:
         int best = -1, bestCount = 10, bestPeers = -1;
         for (int id = 0; id < 909; ++id) {
             if (s.value[id] != 0) continue;
-            const int count = std::popcount(s.cand[id]);
-            if (count < bestCount || (count == bestCount && s.emptyPeers[id] > bestPeers)) {
+            const int count = kDigitCount[s.cand[id] >> 1];
+            if (count > bestCount) continue;
+            const int peers = EmptyPeers(s, id);
+            if (count < bestCount || peers > bestPeers) {
                 best = id;
                 bestCount = count;
-                bestPeers = s.emptyPeers[id];
+                bestPeers = peers;
             }
         }
         return best;
@@ -150,7 +203,7 @@ private:
             }
             SearchState& child = stack_[depth + 1];
             child = stack_[depth];
-            queueLength_ = 0;
+            ClearQueues();
             if (Assign(child, id, digits[i]) && Propagate(child) && !Search(depth + 1)) return false;
         }
         return true;
@@ -160,8 +213,11 @@ private:
     const ExactLimits& limits_;
     ExactResult result_;
     std::vector<SearchState> stack_;
-    std::array<std::int16_t, 1024> queue_{};  // a cell joins at most once per state
-    int queueLength_ = 0;
+    // A cell becomes single, and a unit's digit drops to one place, at most once per state.
+    std::array<std::int16_t, 909> naked_{};
+    std::array<HiddenSingle, kUnitCount * 10> hidden_{};
+    int nakedLength_ = 0;
+    int hiddenLength_ = 0;
     bool stopped_ = false;
 };
 
