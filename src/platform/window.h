@@ -59,12 +59,14 @@ public:
     // --- events ---
     // Blocks until the next input event has been dispatched and returns it. Mouse moves go to the mouse-move
     // handler on the way; a click on the window's close box runs the close handler inside the wait.
-    // Throws ProgramExit when the window is gone.
+    // Throws ProgramExit when the window is gone (closed, or never opened) and no queued input is left.
     InputEvent WaitEvent();
     const InputEvent& LastEvent() const;
     int MouseX() const;  // current pointer position in screen pixels
     int MouseY() const;
-    bool LeftButtonDown() const;
+    bool LeftButtonDown() const;      // takes in what the toolkit has pending first, so a polling loop sees the release
+    bool AnyButtonDown() const;       // left, right or middle
+    void WaitButtonsReleased();       // blocks (painting goes on) until no mouse button is held down
     void SetMouseMoveHandler(std::function<void(int x, int y)> handler);
     void SetCloseHandler(std::function<void()> handler);
     // Queues an event as if it had come from the player (scripted tests, and menu choices made by tests).
@@ -93,10 +95,17 @@ public:
     bool WriteSnapshotPng(const std::string& path) const;
 
     struct Impl;
+    Impl& impl() { return *impl_; }
+    const Impl& impl() const { return *impl_; }
 
 private:
     std::unique_ptr<Impl> impl_;
 };
+
+// The large-font decision for a screen of the given logical resolution (dots per inch): the whole pixels of a
+// 12-point font there (16 at 96 dpi, 20 at 120 dpi); large when above 16.
+int TwelvePointPixels(double logicalDpi);
+bool LargeFontsAt(double logicalDpi);
 
 // --- time, pause, beep ---
 double Timer();              // seconds with fractions, monotonic

@@ -1,0 +1,15 @@
+// The top-level window: the close box becomes a request the game answers.
+#include "platform/frame_window.h"
+
+#include <QCloseEvent>
+
+namespace drz::platform {
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    if (mayClose_ && !mayClose_())
+        event->ignore();
+    else
+        event->accept();
+}
+
+}  // namespace drz::platform

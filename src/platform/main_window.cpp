@@ -1,0 +1,104 @@
+// The main window: title, placement, the screen it shows, closing.
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/window_impl.h"
+
+namespace drz::platform {
+
+MainWindow::Impl::Impl()
+    : frame(std::make_unique<FrameWindow>([this] {
+          if (closing) return true;
+          input.Close();  // the game decides, inside its wait
+          return false;
+      })),
+      menus([this](int id) { MenuChosen(id); }) {
+    view = new ScreenWidget(screen.impl().image, clock, input, frame.get());
+    layout = new QVBoxLayout(frame.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(view);
+    frame->setFocusProxy(view);
+    screen.impl().changed = [this] { view->update(); };
+}
+
+MainWindow::Impl::~Impl() {
+    InstallBar(nullptr);  // the registry owns the bars, not the frame
+    screen.impl().changed = nullptr;
+    if (waitCursorShown) QGuiApplication::restoreOverrideCursor();
+}
+
+void MainWindow::Impl::InstallBar(QMenuBar* bar) {
+    if (QWidget* old = layout->menuBar()) {
+        old->hide();
+        old->setParent(nullptr);
+    }
+    layout->setMenuBar(bar);
+    if (!bar) return;
+    bar->setEnabled(menuEnabled);
+    bar->show();
+    // A bar installed on an open window must not take its rows from the screen area.
+    if (open) frame->resize(std::max(frame->width(), kScreenWidth),
+                            std::max(frame->height(), bar->sizeHint().height() + kScreenHeight));
+}
+
+MainWindow::MainWindow() : impl_(std::make_unique<Impl>()) {}
+MainWindow::~MainWindow() = default;
+
+void MainWindow::SetTitle(std::string_view title) {
+    impl_->frame->setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}
+
+std::string MainWindow::Title() const { return impl_->frame->windowTitle().toStdString(); }
+
+int MainWindow::ScreenWidth() const { return impl_->frame->screen()->geometry().width(); }
+int MainWindow::ScreenHeight() const { return impl_->frame->screen()->geometry().height(); }
+
+void MainWindow::Open(int x, int y, int width, int height) {
+    // The screen area always gets its full 1478 x 945 pixels, whatever the menu bar takes.
+    const QWidget* bar = impl_->layout->menuBar();
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    impl_->frame->move(x, y);
+    impl_->frame->resize(std::max(width, kScreenWidth), std::max(height, barHeight + kScreenHeight));
+    impl_->frame->show();
+    impl_->frame->raise();
+    impl_->frame->activateWindow();
+    impl_->view->setFocus();
+    impl_->open = true;
+}
+
+void MainWindow::SetBackground(Rgb colour) {
+    impl_->screen.Clear(colour);
+    impl_->view->SetSurround(QColor(colour.r, colour.g, colour.b));
+}
+
+bool MainWindow::IsOpen() const { return impl_->open; }
+
+void MainWindow::Close() {
+    impl_->closing = true;
+    impl_->frame->close();
+    impl_->open = false;
+    impl_->closing = false;
+}
+
+bool MainWindow::LargeFonts() const {
+    const QScreen* screen = impl_->frame->screen();
+    return screen && LargeFontsAt(screen->logicalDotsPerInchY());
+}
+
+Canvas& MainWindow::Screen() { return impl_->screen; }
+
+void MainWindow::SetCursor(Cursor cursor) {
+    impl_->cursor = cursor;
+    const bool wait = cursor == Cursor::Wait;
+    if (wait && !impl_->waitCursorShown) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!wait && impl_->waitCursorShown) QGuiApplication::restoreOverrideCursor();
+    impl_->waitCursorShown = wait;
+    impl_->view->setCursor(Qt::ArrowCursor);
+}
+
+Cursor MainWindow::CurrentCursor() const { return impl_->cursor; }
+
+}  // namespace drz::platform

@@ -1,0 +1,43 @@
+// screen_widget.h — the widget that shows the screen picture (scaled with its aspect kept, anchored at the top-left)
+// and the clock label,
+// and hands the player's input, in picture pixels, to the recorder.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "platform/clock_label.h"
+#include "platform/input_recorder.h"
+
+namespace drz::platform {
+
+class ScreenWidget : public QWidget {
+public:
+    ScreenWidget(const QImage& image, const ClockLabel& label, InputRecorder& input, QWidget* parent);
+
+    void SetSurround(const QColor& colour);  // shown around the picture when the aspect leaves room
+    QRect PictureRect() const;               // where the picture is shown, widget pixels
+    QPoint ToPicture(const QPointF& widgetPos) const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;  // Tab is a key of the game, not a focus move
+
+private:
+    double Scale() const;
+
+    const QImage& image_;
+    const ClockLabel& label_;
+    InputRecorder& input_;
+    QColor surround_{180, 201, 208};
+};
+
+}  // namespace drz::platform

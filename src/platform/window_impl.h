@@ -1,0 +1,55 @@
+// window_impl.h — what stands behind a MainWindow: the widgets, the input queue, menus, label and dialog state
+// (platform files and their tests only).
+#pragma once
+
+#include <QVBoxLayout>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/canvas_impl.h"
+#include "platform/clock_label.h"
+#include "platform/frame_window.h"
+#include "platform/input_recorder.h"
+#include "platform/menu_registry.h"
+#include "platform/screen_widget.h"
+#include "platform/window.h"
+
+namespace drz::platform {
+
+struct MainWindow::Impl {
+    Impl();
+    ~Impl();
+
+    // Hands one queued entry to the game: moves and close requests are handled here, input is returned.
+    std::optional<InputEvent> Dispatch(const QueuedInput& entry);
+    void MenuChosen(int id);
+    void InstallBar(QMenuBar* bar);
+
+    Canvas screen;
+    InputRecorder input;
+    ClockLabel clock;
+    std::unique_ptr<FrameWindow> frame;
+    ScreenWidget* view = nullptr;  // owned by the frame
+    QVBoxLayout* layout = nullptr;  // owned by the frame
+    MenuRegistry menus;
+    MenuHandle installedBar = 0;
+    bool menuEnabled = true;
+
+    bool open = false;        // Open() was called and the window has not been closed since
+    bool closing = false;     // Close() lets the toolkit's close through
+    InputEvent last;
+    int mouseX = 0, mouseY = 0;
+    std::function<void(int, int)> mouseMove;
+    std::function<void()> onClose;
+
+    std::deque<int> answers;  // queued message-box answers (tests)
+    std::string lastBoxText;
+    Cursor cursor = Cursor::Default;
+    bool waitCursorShown = false;
+};
+
+}  // namespace drz::platform
