@@ -1,6 +1,8 @@
 // solver.h — the forced-step solver: single digits and single places, at most 15 passes, and its verdict.
 #pragma once
 
+#include <array>
+
 #include "board/board.h"
 #include "engine/solver_hooks.h"
 #include "engine/solver_state.h"
@@ -22,6 +24,8 @@ struct SolveCommandResult {
     bool Solved() const { return retried ? second.solved : first.solved; }
 };
 
+struct CellSet;
+
 // The steps of one run over a board. Every trial is decided as the whole-board rule test would decide it
 // after PlaceDigit (see SolverState); every final placement goes through PlaceDigit and is reported to
 // hooks.Placed at once.
@@ -42,15 +46,19 @@ public:
     int Placements() const { return placements_; }
 
 private:
-    void SingleDigits(int k, int x0, int y0);
-    void SinglePlace(int k, GridMask cells, int d);
-    void SinglePlaceByTrials(int k, const int (&xs)[9], const int (&ys)[9], int d);
+    void SolveGrid(int k);
+    void SingleDigitsFast(int k, const CellSet& box);
+    void SingleDigitsByTrials(int k, const CellSet& box);
+    void SinglePlaces(int k, const CellSet& set);
+    void SinglePlaceByTrials(int k, const CellSet& set, int d);
     void Place(int k, int x, int y, int d);
 
     Board& board_;
     SolveHooks& hooks_;
     SolverState state_;
     int placements_ = 0;
+    std::array<bool, 14> quiet_{};            // the last run over grid k placed nothing ...
+    std::array<unsigned, 14> quietVersion_{};  // ... and its fit masks were at this version then
 };
 
 // Passes until one places nothing or `maxPasses` have run; no judgement, no verdict.

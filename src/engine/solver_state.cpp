@@ -110,7 +110,9 @@ void SolverState::Rebuild() {
 
 void SolverState::FillMasks() {
     const LinkTable& links = Links();
+    anyUnequal_ = false;
     for (int k = 1; k <= kGridCount; ++k) {
+        ++version_[k];
         unequal_[k] = {};
         for (auto& mask : fit_[k]) mask = {};
         for (int bit = 0; bit < 81; ++bit) {
@@ -121,6 +123,7 @@ void SolverState::FillMasks() {
                 const int px = XOf(link.partnerBit), py = YOf(link.partnerBit);
                 if (board_.Cell(link.partnerGrid, px, py) != 0) {
                     unequal_[k] |= GridMask::Cell(bit);
+                    anyUnequal_ = true;
                     continue;
                 }
                 seen |= Seen(link.partnerGrid, px, py);
@@ -170,11 +173,15 @@ void SolverState::PlaceIncrementally(int k, int x, int y, int d) {
         const int cx = XOf(bit), cy = YOf(bit);
         board_.Cell(grid, cx, cy) = static_cast<std::uint8_t>(d);
         Count(grid, cx, cy, d, +1);
+        ++version_[grid];
         const GridMask others = ~GridMask::Cell(bit);
         for (int e = 1; e <= 9; ++e) fit_[grid][e] &= others;
         const CellLinks& link = links[grid][bit];
         fit_[grid][d] &= ~link.peers;
-        for (int i = 0; i < link.partnerPeerGrids; ++i) fit_[link.partnerPeerGrid[i]][d] &= ~link.partnerPeers[i];
+        for (int i = 0; i < link.partnerPeerGrids; ++i) {
+            fit_[link.partnerPeerGrid[i]][d] &= ~link.partnerPeers[i];
+            ++version_[link.partnerPeerGrid[i]];
+        }
     };
     const int bit = GridMask::BitOf(x, y);
     placeCopy(k, bit);

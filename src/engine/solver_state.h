@@ -23,11 +23,23 @@ public:
     // True when no unit of any grid repeats a digit (BoardValid).
     bool Valid() const { return repeats_ == 0; }
 
-    // Empty cells of grid k whose partner copy holds a value: the first trial there empties the partner.
-    // Only such cells need the trial-by-trial path; Fit is exact for every other cell.
-    GridMask Unequal(int k) { Refresh(); return unequal_[k]; }
-    // Empty cells of grid k (with an empty partner copy) where a trial of d succeeds on a valid board.
-    GridMask Fit(int k, int d) { Refresh(); return fit_[k][d]; }
+    // True when some cell of `cells` in grid k is empty while its partner copy holds a value: the first
+    // trial there empties the partner, so such a set is tried trial by trial. Fit is exact for all others.
+    bool NeedsTrials(int k, GridMask cells) {
+        Refresh();
+        return anyUnequal_ && !(unequal_[k] & cells).Empty();
+    }
+    // Per digit 1..9, the empty cells of grid k (with an empty partner copy) where a trial of the digit
+    // succeeds on a valid board. Valid until the next Place or Trial.
+    const std::array<GridMask, 10>& Fit(int k) {
+        Refresh();
+        return fit_[k];
+    }
+    // Goes up whenever Fit(k) may have changed.
+    unsigned Version(int k) {
+        Refresh();
+        return version_[k];
+    }
 
     // One trial as the solver makes it, side effect included: a partner copy that held a value while this
     // copy was empty is empty afterwards. For cells whose CellValue is 0.
@@ -46,6 +58,8 @@ private:
     Board& board_;
     int repeats_ = 0;   // (grid, unit, digit) triples that hold the digit more than once
     bool stale_ = false;
+    bool anyUnequal_ = false;
+    std::array<unsigned, 14> version_{};
     std::array<std::array<std::array<std::uint8_t, 10>, 27>, 14> count_{};  // [grid][unit][digit]
     std::array<std::array<std::uint16_t, 27>, 14> present_{};              // bit d-1: d is in the unit
     std::array<GridMask, 14> unequal_{};
