@@ -1,7 +1,11 @@
 // clock.h — the game clock: its label text, the update on the user-interface thread and the clock thread.
 #pragma once
 
+#include <atomic>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 
@@ -11,34 +15,47 @@ namespace drz {
 
 constexpr const char* kClockIdleText = " 99:99:99";
 
-// " hh:mm:ss" while running; each field is the last two characters of "0" + number.
+// " hh:mm:ss" while running, whole seconds truncated; each field is the last two characters of "0" + number,
+// so hours above 99 show only their last two digits.
 std::string RunningClockText(double elapsedSeconds);
-// "hh:mm:ss.s" for the hall of fame.
+// "hh:mm:ss.s" for the hall of fame; seconds written with one decimal, the last four characters of "0" + it.
 std::string FinalClockText(int hours, int minutes, double seconds);
+// The final time of an elapsed time: rounded to a tenth of a second first, so 59.96 s gives "00:01:00.0".
+std::string FinalClockTextFor(double elapsedSeconds);
 
 struct Display;
-// Writes the clock text; when BoardSolved is set, takes the final time, stops the clock and records it.
+// Writes the clock text (user-interface thread); when BoardSolved is set, takes the final time, stops the
+// clock and records it. Within the same elapsed second as the last update the label keeps its text.
 void UpdateClock(Display& d);
+// The same at a given timer value (seconds, the clock's time base).
+void UpdateClockAt(Display& d, double now);
 
 // Runs the clock thread while ClockRunning is set. The label text is handed to postText, which must deliver
-// it to the user-interface thread. Polls every 50 ms.
+// it to the user-interface thread; the thread itself touches no widget. Polls every 50 ms.
 class ClockThread {
 public:
     using Timer = std::function<double()>;
     using PostText = std::function<void(std::string)>;
     ClockThread(ClockState& clock, Timer timer, PostText postText);
-    ~ClockThread();  // waits for the thread to end (clears nothing: callers stop the clock first)
+    ~ClockThread();  // stops the current run (ClockRunning is left as it is) and waits for it
+    ClockThread(const ClockThread&) = delete;
+    ClockThread& operator=(const ClockThread&) = delete;
 
-    void Start();    // no effect while a thread still runs
-    void Join();     // returns once the thread has seen ClockRunning false
+    void Start();    // stops and joins a run still going, then starts a new one with a stop signal of its own
+    void Stop();     // ends the current run at once and waits for it
+    void Join();     // waits until the current run has seen ClockRunning false
     bool Running() const;
 
 private:
-    void Run();
+    void Run(std::stop_token stop);
+    void Tick();
     ClockState& clock_;
     Timer timer_;
     PostText postText_;
-    std::thread thread_;
+    std::mutex wakeMutex_;
+    std::condition_variable_any wake_;
+    std::atomic<bool> running_{false};
+    std::jthread thread_;
 };
 
 }  // namespace drz

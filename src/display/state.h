@@ -29,6 +29,7 @@ struct PanelState {
     std::int16_t CurrentGrid = 1;   // the grid cell drawing and cell input address
     bool LargeFontFallback = false; // set once when the desktop uses large fonts
     bool SolverProgress = false;    // set by every cell drawn; the solver clears it at each pass
+    int FontCode = 0;               // code of the font UseFont selected last
 };
 
 // The game clock. The clock thread reads and writes these beside the user-interface thread, so everything
@@ -38,10 +39,13 @@ struct ClockState {
     std::atomic<bool> BoardSolved{false};   // set only while the final time is taken
     std::atomic<bool> PadBusy{false};       // the picker pad draws: the clock thread leaves the label alone
     std::atomic<double> StartTime{0.0};     // timer value when the game started
-    std::atomic<double> LastTick{-1.0};     // whole second of the timer at the last display update
+    std::atomic<double> LastTick{-1.0};     // whole elapsed second at the last display update; -1 after a stop
     std::atomic<double> Elapsed{0.0};       // seconds since StartTime as last computed
     std::atomic<std::int32_t> Hours{0};
     std::atomic<std::int32_t> Minutes{0};
+    // Clock-thread posts under way. A stopped clock's text is only written once this is 0, so that no running
+    // time posted earlier can arrive after it.
+    std::atomic<int> PostsInFlight{0};
     std::string SolveTime;                  // final time for the hall of fame; "X" while a game runs (UI thread only)
     // Ranks SolveTime in the hall of fame and may ask for a name; set by the application (UI thread only).
     std::function<void()> RecordCompletionTime;

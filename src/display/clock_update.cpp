@@ -1,0 +1,51 @@
+// The clock update on the user-interface thread, and the final time of a solved game.
+#include <thread>
+
+#include "display/clock.h"
+#include "display/clock_elapsed.h"
+#include "display/display.h"
+#include "platform/window.h"
+
+namespace drz {
+
+namespace {
+
+// Sets the label, and queues the same text behind any running time the clock thread has posted before, so
+// that an older time cannot arrive after it. Waits for a post under way (a matter of microseconds).
+void WriteClockText(Display& d, const std::string& text) {
+    while (d.clock.PostsInFlight.load() != 0) std::this_thread::yield();
+    d.window.SetClockText(text);
+    d.window.PostClockText(text);
+}
+
+void TakeFinalTime(Display& d, double now) {
+    ClockState& c = d.clock;
+    const double elapsed = now - c.StartTime;
+    StoreElapsed(c, elapsed);
+    c.SolveTime = FinalClockTextFor(elapsed);
+    c.ClockRunning = false;
+    WriteClockText(d, c.SolveTime);
+    if (c.RecordCompletionTime) c.RecordCompletionTime();
+}
+
+}  // namespace
+
+void UpdateClockAt(Display& d, double now) {
+    ClockState& c = d.clock;
+    if (c.BoardSolved && c.ClockRunning) TakeFinalTime(d, now);
+    if (!c.ClockRunning) {
+        c.LastTick = -1.0;
+        WriteClockText(d, kClockIdleText);
+        return;
+    }
+    const double elapsed = now - c.StartTime;
+    const double second = WholeSeconds(elapsed);
+    if (second == c.LastTick) return;  // same second: the label keeps its text rather than flicker
+    StoreElapsed(c, elapsed);
+    c.LastTick = second;
+    WriteClockText(d, RunningClockText(elapsed));
+}
+
+void UpdateClock(Display& d) { UpdateClockAt(d, platform::Timer()); }
+
+}  // namespace drz
