@@ -209,7 +209,7 @@ TEST(SolverEquivalence, EmptyAndFullBoards) {
 
 TEST(SolverEquivalence, CommittedPuzzles) {
     // The long ones run all fifteen passes over about 700 empty cells in the literal solver.
-    const char* names[] = {"singles-2.txt", "stalled-21.txt", "long-12.txt", "singles-6.txt", "long-8.txt"};
+    const char* names[] = {"stalled-21.txt", "singles-2.txt", "long-12.txt", "singles-6.txt", "long-8.txt"};
     const int count = kScale == 1 ? 5 : 1;
     for (int i = 0; i < count; ++i) {
         auto board = std::make_unique<Board>(oracle::LoadPuzzle(names[i]));
@@ -223,8 +223,9 @@ TEST(SolverEquivalence, PassesBeyondTheLimit) {
     auto literalBoard = std::make_unique<Board>(*board);
     oracle::RecordingHooks fastHooks, literalHooks;
     const SolveResult fast = ForcedPasses(*board, fastHooks, 40);
-    const SolveResult literal = oracle::LiteralForcedPasses(*literalBoard, literalHooks, 40);
     EXPECT_EQ(fast.passes, 17);
+    if (kScale > 1) return;  // seventeen literal passes take minutes in a sanitizer build
+    const SolveResult literal = oracle::LiteralForcedPasses(*literalBoard, literalHooks, 40);
     ExpectSameResult(fast, literal);
     EXPECT_EQ(fastHooks.events, literalHooks.events);
 }
