@@ -65,7 +65,8 @@ void ComputeCandidates(Board& board) {
     std::fill(marks, marks + kCellTableSize, false);
     for (int d = 1; d <= 9; ++d) {
         bool* digitMarks = marks + kCellTableSize * d;
-        for (int cell = 0; cell < kCellTableSize; ++cell) digitMarks[cell] = ((open[cell] >> (d - 1)) & 1) != 0;
+        const DigitMask bit = DigitBit(static_cast<std::uint8_t>(d));
+        for (int cell = 0; cell < kCellTableSize; ++cell) digitMarks[cell] = (open[cell] & bit) != 0;
     }
 }
 

@@ -18,8 +18,11 @@ constexpr DigitMask DigitBit(std::uint8_t value) {
     return value >= 1 && value <= 9 ? DigitMask(1u << (value - 1)) : DigitMask(0);
 }
 
+// Band 0..2 of boxes that column or row 1..9 lies in.
+constexpr std::array<int, 10> kBandOf = {0, 0, 0, 0, 1, 1, 1, 2, 2, 2};
+
 // Box 0..8 of cell (x, y) in its grid, counted row of boxes by row of boxes.
-constexpr int BoxOf(int x, int y) { return (y - 1) / 3 * 3 + (x - 1) / 3; }
+constexpr int BoxOf(int x, int y) { return kBandOf[y] * 3 + kBandOf[x]; }
 
 // A snapshot of the digits in all 351 units, taken from CellValue of grids 1..13, columns and rows 1..9.
 // Index 0 elements are never read. Each copy of a shared cell counts in its own grid only.
