@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "platform/font_resolver.h"
+#include "platform/text_render.h"
 
 namespace drz::platform {
 
@@ -26,7 +27,10 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
         QCoreApplication::installTranslator(&impl_->translator);
 }
 
-Application::~Application() { ClearFontCache(); }
+Application::~Application() {
+    ClearTextCache();
+    ClearFontCache();
+}
 
 std::string Application::ResolvedFamily(const std::string& face) {
     return QFontInfo(BaseFont(QString::fromStdString(face))).family().toStdString();

@@ -4,6 +4,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "platform/pixel_ops.h"
 
@@ -44,6 +47,40 @@ QImage GlyphMask(const ResolvedFont& font, const QString& text, int width, int m
     return mask;
 }
 
+// The inked pixels of a text, relative to the top-left of its first cell; kept per font and text, since the
+// game draws the same digits and captions over and over.
+struct Ink {
+    int width = 0;
+    std::vector<QPoint> pixels;
+};
+
+Ink RenderInk(const ResolvedFont& font, const QString& text) {
+    Ink ink;
+    ink.width = TextWidth(font, text);
+    const int margin = font.CellHeight();
+    const QImage mask = GlyphMask(font, text, ink.width, margin);
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            if (qGray(row[x]) < 128) ink.pixels.emplace_back(x - margin, y - margin);
+    }
+    return ink;
+}
+
+std::map<std::pair<const ResolvedFont*, QString>, Ink>& InkCache() {
+    static std::map<std::pair<const ResolvedFont*, QString>, Ink> cache;
+    return cache;
+}
+
+const Ink& InkOf(const ResolvedFont& font, const QString& text) {
+    constexpr std::size_t kMaxEntries = 4096;
+    auto& cache = InkCache();
+    const auto key = std::make_pair(&font, text);
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    if (cache.size() >= kMaxEntries) cache.clear();
+    return cache.emplace(key, RenderInk(font, text)).first->second;
+}
+
 }  // namespace
 
 int TextWidth(const ResolvedFont& font, const QString& text) {
@@ -53,21 +90,15 @@ int TextWidth(const ResolvedFont& font, const QString& text) {
 
 void DrawText(QImage& image, const ResolvedFont& font, int x, int y, const QString& text, const TextStyle& style) {
     if (text.isEmpty()) return;
-    const int width = TextWidth(font, text);
-    if (style.opaque)
-        MixRect(image, QRect(x, y, width, font.CellHeight()), style.fill, style.mix);
-    const int margin = font.CellHeight();
-    const QImage mask = GlyphMask(font, text, width, margin);
-    for (int my = 0; my < mask.height(); ++my) {
-        const int sy = y - margin + my;
-        if (sy < 0 || sy >= image.height()) continue;
-        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
-        auto* dest = reinterpret_cast<QRgb*>(image.scanLine(sy));
-        for (int mx = 0; mx < mask.width(); ++mx) {
-            const int sx = x - margin + mx;
-            if (sx >= 0 && sx < image.width() && qGray(row[mx]) < 128) MixPixel(dest[sx], style.foreground.Packed(), style.mix);
-        }
+    const Ink& ink = InkOf(font, text);
+    if (style.opaque) MixRect(image, QRect(x, y, ink.width, font.CellHeight()), style.fill, style.mix);
+    const std::uint32_t colour = style.foreground.Packed();
+    for (const QPoint& p : ink.pixels) {
+        const int px = x + p.x(), py = y + p.y();
+        if (image.valid(px, py)) MixPixel(reinterpret_cast<QRgb*>(image.scanLine(py))[px], colour, style.mix);
     }
 }
+
+void ClearTextCache() { InkCache().clear(); }
 
 }  // namespace drz::platform

@@ -23,4 +23,7 @@ int TextWidth(const ResolvedFont& font, const QString& text);
 // fills its cells (text width x cell height) with the fill colour. Only pixels that are fully inked are drawn.
 void DrawText(QImage& image, const ResolvedFont& font, int x, int y, const QString& text, const TextStyle& style);
 
+// Forgets the rendered texts (the application object does this together with the fonts).
+void ClearTextCache();
+
 }  // namespace drz::platform

@@ -16,14 +16,15 @@ namespace {
 
 // Runs `act` on the message box as soon as it is shown.
 void OnNextBox(std::function<void(QMessageBox*)> act) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            act(box);
-        else
-            QTimer::singleShot(5, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        timer->stop();
+        timer->deleteLater();
+        act(box);
+    });
+    timer->start(5);
 }
 
 std::vector<QPushButton*> ButtonsLeftToRight(QMessageBox* box) {
