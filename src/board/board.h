@@ -22,7 +22,8 @@ struct Board {
     std::array<std::uint8_t, kCellTableSize> GivenValue{};  // preset digit of a given cell; 0 = not a given
     std::array<bool, kMarkTableSize> CandidateMark{};       // candidate d of the cell is marked
     std::array<std::uint8_t, kMarkTableSize> CandidateImage{};  // 0 or 255 per mark, as a board file holds it
-    std::array<std::uint8_t, 10> DigitCount{};               // distinct cells holding digit d
+    // Distinct cells holding digit d. Wider than a byte: a board full of one repeated digit holds it 909 times.
+    std::array<std::uint16_t, 10> DigitCount{};
 
     std::uint8_t& Cell(int k, int x, int y) { return CellValue[CellIndex(k, x, y)]; }
     std::uint8_t Cell(int k, int x, int y) const { return CellValue[CellIndex(k, x, y)]; }

@@ -85,7 +85,7 @@ int CountGivens(Board& board) {
 
 bool AllDigitsComplete(const Board& board) {
     return std::all_of(board.DigitCount.begin() + 1, board.DigitCount.end(),
-                       [](std::uint8_t n) { return n == kCellsPerDigit; });
+                       [](std::uint16_t n) { return n == kCellsPerDigit; });
 }
 
 }  // namespace drz

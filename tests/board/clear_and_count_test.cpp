@@ -133,6 +133,17 @@ TEST(Counting, StrayValueAboveNineCountsAsNoDigit) {
     EXPECT_EQ(CountedCells(board), kDistinctCells - 1);
 }
 
+// The player may enter one digit everywhere; its count must not wrap around.
+TEST(Counting, DigitOnEveryCellCounts909) {
+    Board board;
+    for (int k = 1; k <= kGridCount; ++k)
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) board.Cell(k, x, y) = 5;
+    CountDigits(board);
+    EXPECT_EQ(board.DigitCount[5], kDistinctCells);
+    EXPECT_FALSE(AllDigitsComplete(board));
+}
+
 TEST(Counting, LeavesIndexZeroElementsAlone) {
     const Board before = PatternedBoard();
     Board board = before;
