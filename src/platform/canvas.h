@@ -35,9 +35,16 @@ public:
 // Conventions, fixed here once for the whole game:
 //  - Line(x1, y1, x2, y2) paints from the first point up to, but not including, the second one.
 //    A line of width 2 covers the pixel column (or row) of its coordinate and the one before it.
+//  - Pen widths grow around the coordinate c as c - width/2 .. c - width/2 + width - 1: width 1 covers c,
+//    2 covers c-1..c, 5 covers c-2..c+2, 7 covers c-3..c+3. Along its own direction a line keeps its length.
+//    Slanted lines (rare) follow Bresenham's steps, each step widened the same way.
 //  - BoxOutline and FilledBox include both corners: (x1, y1)-(x2, y2) covers x1..x2 and y1..y2.
-//    A width-2 outline covers coordinate - 1 and coordinate on every side.
-//  - Text is placed by the top-left corner of its first character cell.
+//    A width-2 outline covers coordinate - 1 and coordinate on every side (each side a band as above).
+//    FilledBox fills what the outline leaves inside with the fill colour; fill and border never overlap.
+//  - Text is placed by the top-left corner of its first character cell: the baseline lies at y + ascent.
+//    Opaque text first fills its cells (text width x cell height) with the fill colour.
+//  - Every primitive, text included, combines its colours under the mix mode; Restore alone copies plainly.
+//  - Everything is clipped to the screen.
 // Anti-aliasing is off for lines and text, so every pixel has one of the colours drawn and XOR undoes itself.
 class Canvas {
 public:

@@ -30,7 +30,10 @@ public:
     std::string Title() const;
     int ScreenWidth() const;   // of the desktop the window opens on
     int ScreenHeight() const;
-    void Open(int x, int y, int width, int height);  // position and size of the whole window; shows and activates it
+    // Places the window (its frame at x, y) and sizes it; shows and activates it. However small the size asked,
+    // the screen area gets at least 1478 x 945 pixels below the menu bar, shown 1:1 at its top-left. When the
+    // player resizes the window the picture is scaled with its aspect kept; pointer positions are mapped back.
+    void Open(int x, int y, int width, int height);
     void SetBackground(Rgb colour);                   // fills the screen picture with it
     bool IsOpen() const;
     void Close();                                     // closes without asking

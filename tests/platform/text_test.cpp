@@ -1,6 +1,8 @@
 // Fonts and text: faces the historic names resolve to, cell metrics, fixed pitch, placement and opaque cells.
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
+
 #include "ink.h"
 #include "platform/application.h"
 #include "platform/canvas.h"
@@ -54,6 +56,10 @@ TEST(FontMetrics, WeightsMapOntoTheFace) {
     EXPECT_FALSE(ResolveFont(kCellFont).font.bold());
     EXPECT_TRUE(ResolveFont(FontRequest::Logical("ARIAL", 25, 12, 700)).font.bold());
     EXPECT_EQ(ResolveFont(kCandidateFont).font.weight(), 200);
+    // The faces come in regular and bold only: medium and light draw regular, "System" draws bold.
+    EXPECT_EQ(QFontInfo(ResolveFont(kCellFont).font).styleName(), "Regular");
+    EXPECT_EQ(QFontInfo(ResolveFont(kCandidateFont).font).styleName(), "Regular");
+    EXPECT_EQ(QFontInfo(ResolveFont(kSystem).font).styleName(), "Bold");
 }
 
 class TextTest : public ::testing::Test {
@@ -183,6 +189,22 @@ TEST_F(TextTest, UmlautDotsStandAboveTheLetter) {
     const InkBox umlaut = FindInk(c, 0, 0, 80, 80, kWhite);
     EXPECT_LT(umlaut.top, plain.top);
     EXPECT_GT(umlaut.count, plain.count);
+}
+
+TEST_F(TextTest, TheSameTextInAnotherFontOrColourIsDrawnAnew) {
+    c.SetOpaqueText(false);
+    c.SetFont(kCandidateFont);
+    c.Text(10, 10, "5");
+    const InkBox small = FindInk(c, 0, 0, 60, 60, kWhite);
+    c.Clear(kWhite);
+    c.SetFont(kCellFont);
+    c.Text(10, 10, "5");
+    const InkBox large = FindInk(c, 0, 0, 60, 60, kWhite);
+    EXPECT_GT(large.bottom - large.top, small.bottom - small.top + 5);
+    c.SetForeground(kRed);
+    c.Text(10, 10, "5");
+    EXPECT_EQ(CountColour(c, 0, 0, 60, 60, kRed), large.count);
+    EXPECT_EQ(CountColour(c, 0, 0, 60, 60, kBlack), 0);
 }
 
 }  // namespace
