@@ -10,8 +10,8 @@ namespace drz::platform {
 //  - Logical: the pixel size is chosen so that ascent + descent comes closest to heightPx (the smaller size on a
 //    tie); a negative heightPx is the em size itself. widthPx stretches the face so that a digit is about widthPx
 //    wide, unless the face is within 10 % of it already. Weights 100..900 as asked (the faces have regular and
-//    bold only: up to 500 draws regular, 600 and more bold). Fixed pitch ("Terminal", "Fixedsys" or fixedPitch) draws character
-//    by character, each advancing exactly widthPx.
+//    bold only: up to 500 draws regular, 600 and more bold). Fixed pitch ("Terminal", "Fixedsys" or
+//    fixedPitch) draws character by character, each advancing exactly widthPx.
 //  - ByNameAndSize: points * 96 / 72 pixels of em size; "Fixedsys" has one size only: 8 x 15 cells.
 //  - StockVariable: Liberation Sans, 13 pixels.
 struct FontRequest {
