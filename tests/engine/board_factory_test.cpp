@@ -101,15 +101,5 @@ TEST(BoardFactory, ScribbleTouchesOnlyIndexZeroElements) {
     EXPECT_GT(changed, 100);
 }
 
-TEST(BoardFactory, BelowStaysInRange) {
-    Rng rng(1);
-    for (int n = 1; n <= 50; ++n)
-        for (int i = 0; i < 20; ++i) {
-            const int value = oracle::Below(rng, n);
-            ASSERT_GE(value, 0);
-            ASSERT_LT(value, n);
-        }
-}
-
 }  // namespace
 }  // namespace drz
