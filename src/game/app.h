@@ -5,6 +5,7 @@
 #include "display/clock.h"
 #include "display/display.h"
 #include "display/state.h"
+#include "engine/random.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
 
@@ -17,6 +18,7 @@ struct App {
     PanelState panels;
     ClockState clock;
     Display display{window, window.Screen(), board, options, panels, clock};
+    RandomSource random{FreshSeed()};  // the one random source of the game: deals and shuffles
     platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar
     // Declared after the window, so it is stopped and joined before the window goes.
     ClockThread clockThread{clock, platform::Timer,

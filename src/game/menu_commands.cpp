@@ -3,8 +3,10 @@
 #include "board/board_ops.h"
 #include "display/board_view.h"
 #include "display/panels.h"
+#include "engine/shuffle.h"
 #include "game/exit.h"
 #include "game/menu_bar.h"
+#include "game/solve_command.h"
 
 namespace drz {
 
@@ -52,8 +54,20 @@ void ToggleCandidates(App& app) {
     RedrawCells(app.display);
 }
 
+void ShuffleAndShow(App& app) {
+    ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
+    RedrawCells(app.display);
+    ShowDigitCounts(app.display);
+}
+
 void PerformAction(App& app, int id) {
     switch (id) {
+        case kMenuSolveBoard:
+            RunSolveCommand(app);
+            break;
+        case kMenuShuffleBoard:
+            ShuffleAndShow(app);
+            break;
         case kMenuClearBoard:
             ClearBoard(app.board);
             RedrawCells(app.display);

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "board/board_ops.h"
+#include "display/board_view.h"
 #include "display/palette.h"
+#include "display/panels.h"
 #include "game/app.h"
 #include "game/exit.h"
 #include "game/menu_bar.h"
@@ -22,7 +24,10 @@ protected:
     static bool SameScreen(const platform::Canvas& a, const platform::Canvas& b) {
         for (int y = 0; y < platform::kScreenHeight; ++y)
             for (int x = 0; x < platform::kScreenWidth; ++x)
-                if (!(a.PixelAt(x, y) == b.PixelAt(x, y))) return false;
+                if (!(a.PixelAt(x, y) == b.PixelAt(x, y))) {
+                    ADD_FAILURE() << "first difference at (" << x << ", " << y << ")";
+                    return false;
+                }
         return true;
     }
 
@@ -37,6 +42,7 @@ protected:
         app.board.Given(1, 1, 1) = 5;
         app.board.Cell(1, 2, 1) = 7;
         RedrawCells(app.display);
+        ShowGivenCount(app.display);
     }
 
     platform::Rgb Pixel(int x, int y) { return app.display.screen.PixelAt(x, y); }
@@ -129,7 +135,7 @@ TEST_F(MenuCommands, SymmetryToggles) {
 }
 
 TEST_F(MenuCommands, EveryCommandEndsInTheIdleState) {
-    for (int id : {kMenuClearBoard, kMenuLevelEasy + 1, kMenuLevelEasy, 7, kMenuSymmetry, kMenuSymmetry, kMenuNumerals}) {
+    for (int id : {int{kMenuClearBoard}, kMenuLevelEasy + 1, int{kMenuLevelEasy}, 7, int{kMenuSymmetry}, int{kMenuSymmetry}, int{kMenuNumerals}}) {
         app.display.screen.SetFill(Palette[1]);
         app.display.screen.SetForeground(Palette[1]);
         app.display.screen.FilledBox(170, 890, 300, 905);  // stands for a command bar left on screen
