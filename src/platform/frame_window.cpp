@@ -12,4 +12,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
         event->accept();
 }
 
+bool FrameWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked && blocked_) blocked_();
+    return QWidget::event(event);
+}
+
 }  // namespace drz::platform

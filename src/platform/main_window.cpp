@@ -9,11 +9,13 @@
 namespace drz::platform {
 
 MainWindow::Impl::Impl()
-    : frame(std::make_unique<FrameWindow>([this] {
-          if (closing) return true;
-          input.Close();  // the game decides, inside its wait
-          return false;
-      })),
+    : frame(std::make_unique<FrameWindow>(
+          [this] {
+              if (closing) return true;
+              input.Close();  // the game decides, inside its wait
+              return false;
+          },
+          [this] { input.ForgetButtons(); })),
       menus([this](int id) { MenuChosen(id); }) {
     view = new ScreenWidget(screen.impl().image, clock, input, frame.get());
     layout = new QVBoxLayout(frame.get());

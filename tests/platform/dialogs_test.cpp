@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -100,6 +101,16 @@ TEST_F(DialogTest, ReturnTakesTheDefaultButton) {
 TEST_F(DialogTest, SingleButtonBox) {
     OnNextBox([](QMessageBox* box) { ButtonsLeftToRight(box).front()->click(); });
     EXPECT_EQ(w.MessageBox(0, "Das Brett wurde gelöst!", 1, "OK"), 1);
+}
+
+TEST_F(DialogTest, AButtonHeldWhenABoxOpensCountsAsReleasedAfterwards) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), w.impl().view->mapToGlobal(QPointF(10, 10)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w.impl().view, &press);
+    EXPECT_TRUE(w.LeftButtonDown());
+    OnNextBox([](QMessageBox* box) { ButtonsLeftToRight(box).front()->click(); });
+    w.MessageBox(0, "Laden?", 1, "OK");  // its release went to the box
+    EXPECT_FALSE(w.LeftButtonDown());
 }
 
 TEST_F(DialogTest, CursorShapesAreTracked) {

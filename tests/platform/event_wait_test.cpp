@@ -221,6 +221,17 @@ TEST_F(EventWaitTest, MovesReachTheHandlerBeforeTheClickThatFollowsThem) {
     EXPECT_EQ(hover, 40);
 }
 
+TEST_F(EventWaitTest, WaitingForTheButtonsBlocksUntilTheRelease) {
+    Mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton);
+    QTimer::singleShot(40, [&] { Mouse(QEvent::MouseButtonRelease, {6, 6}, Qt::RightButton); });
+    QElapsedTimer t;
+    t.start();
+    w.WaitButtonsReleased();
+    EXPECT_GE(t.elapsed(), 30);
+    EXPECT_FALSE(w.AnyButtonDown());
+    EXPECT_EQ(w.WaitEvent().message, kRightButtonDown) << "the press is still there for the game";
+}
+
 TEST_F(EventWaitTest, ResizedWindowMapsThePointerBackToPicturePixels) {
     ScreenWidget* view = w.impl().view;
     view->resize(kScreenWidth / 2, kScreenHeight);  // half as wide: the picture at half size
