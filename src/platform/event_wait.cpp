@@ -32,8 +32,9 @@ void MainWindow::Impl::MenuChosen(int id) {
 InputEvent MainWindow::WaitEvent() {
     for (;;) {
         QueuedInput entry;
-        while (impl_->input.Pop(entry))
+        while (!impl_->closed && impl_->input.Pop(entry))
             if (auto event = impl_->Dispatch(entry)) return *event;
+        if (impl_->closed) throw ProgramExit();
         // A key release may still be waiting out its hold time; its timer wakes the loop.
         if (!impl_->open && impl_->input.Empty()) throw ProgramExit();
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

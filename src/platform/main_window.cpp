@@ -82,6 +82,7 @@ void MainWindow::Close() {
     impl_->closing = true;
     impl_->frame->close();
     impl_->open = false;
+    impl_->closed = true;
     impl_->closing = false;
 }
 

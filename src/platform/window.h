@@ -62,7 +62,7 @@ public:
     // --- events ---
     // Blocks until the next input event has been dispatched and returns it. Mouse moves go to the mouse-move
     // handler on the way; a click on the window's close box runs the close handler inside the wait.
-    // Throws ProgramExit when the window is gone (closed, or never opened) and no queued input is left.
+    // Throws ProgramExit once the window has been closed, and when it was never opened and no input is queued.
     InputEvent WaitEvent();
     const InputEvent& LastEvent() const;
     int MouseX() const;  // current pointer position in screen pixels

@@ -40,6 +40,7 @@ struct MainWindow::Impl {
     bool menuEnabled = true;
 
     bool open = false;        // Open() was called and the window has not been closed since
+    bool closed = false;      // Close() was called: the window is gone for good
     bool closing = false;     // Close() lets the toolkit's close through
     InputEvent last;
     int mouseX = 0, mouseY = 0;

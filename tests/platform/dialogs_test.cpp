@@ -127,6 +127,11 @@ TEST_F(DialogTest, CursorShapesAreTracked) {
     EXPECT_EQ(w.CurrentCursor(), Cursor::Default);
 }
 
+TEST(StandardTexts, AreGerman) {
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Abbrechen");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Ja");
+}
+
 TEST(Beeps, AreCounted) {
     const int before = BeepCount();
     Beep();

@@ -278,12 +278,18 @@ TEST_F(EventWaitTest, ProgramExitFromTheCloseHandlerLeavesTheWait) {
     EXPECT_FALSE(w.impl().frame->isVisible());
 }
 
-TEST_F(EventWaitTest, GoneWindowEndsTheWait) {
-    w.Close();
-    EXPECT_THROW(w.WaitEvent(), ProgramExit);
+TEST_F(EventWaitTest, GoneWindowEndsEveryWait) {
     w.PostInput({kKeyUp, 'A', 0, 0});
-    EXPECT_EQ(w.WaitEvent().param, 'A') << "input queued before still arrives";
+    w.Close();
+    EXPECT_THROW(w.WaitEvent(), ProgramExit) << "input left over is not handed out any more";
     EXPECT_THROW(w.WaitEvent(), ProgramExit);
+}
+
+TEST(EventWaitUnopened, ScriptedInputArrivesWithoutAWindowThenTheWaitEnds) {
+    MainWindow w;
+    w.PostInput({kKeyUp, 'A', 0, 0});
+    EXPECT_EQ(w.WaitEvent().param, 'A');
+    EXPECT_THROW(w.WaitEvent(), ProgramExit) << "nothing more can come";
 }
 
 TEST_F(EventWaitTest, WithoutCloseHandlerTheCloseBoxEndsTheProgram) {
