@@ -18,7 +18,7 @@ void Win_0_Close(App& app) {
 
 void StopClock(App& app) {
     app.clock.ClockRunning = false;
-    app.clockThread.Join();
+    app.clockThread.Stop();
 }
 
 }  // namespace drz

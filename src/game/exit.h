@@ -10,7 +10,7 @@ namespace drz {
 void ConfirmExit(App& app);
 // The window's close box: the same question; declining leaves everything as it was.
 void Win_0_Close(App& app);
-// Stops the clock thread and waits for it.
+// Stops the clock and its thread at once, and waits for the thread to end.
 void StopClock(App& app);
 
 }  // namespace drz
