@@ -5,6 +5,7 @@
 #include "board_io.h"
 #include "command_line.h"
 #include "commands.h"
+#include "level_commands.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ constexpr Command kCommands[] = {
     {"show", "drz show DATEI [PLATZ]", drz::tool::RunShow},
     {"solve", "drz solve DATEI PLATZ [AUS [AUSPLATZ]] [--trace]", drz::tool::RunSolve},
     {"shuffle", "drz shuffle DATEI PLATZ --seed N [--independent] [AUS [AUSPLATZ]]", drz::tool::RunShuffle},
+    {"check", "drz check DATEI [--level NAME]", drz::tool::RunCheck},
+    {"generate", "drz generate (--level NAME | --puzzle) --seed N AUS", drz::tool::RunGenerate},
 };
 
 int Usage(std::string_view reason) {
