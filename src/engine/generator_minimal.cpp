@@ -1,5 +1,6 @@
 #include "engine/generator_minimal.h"
 
+#include <optional>
 #include <vector>
 
 #include "engine/exact_search.h"
@@ -10,16 +11,11 @@ namespace drz {
 
 namespace {
 
-// A removal the search cannot settle within this many trials is treated as losing uniqueness.
-constexpr std::int64_t kNodeLimit = 200'000;
+bool Decided(SolutionCount count) { return count != SolutionCount::Unknown; }
 
-bool ProvedUnique(const CellDigits& givens) {
-    ExactLimits limits;
-    limits.maxNodes = kNodeLimit;
-    return CountSolutions(givens, limits).Count() == SolutionCount::One;
-}
-
-MinimalPuzzle Thin(const CellDigits& solution, RandomSource& random) {
+// Pairs go in random order while the search proves one solution. Empty when a removal cannot be decided
+// within the node limit: then the result could not be called minimal.
+std::optional<MinimalPuzzle> Thin(const CellDigits& solution, RandomSource& random) {
     const DistinctCells& m = TheDistinctCells();
     std::vector<int> order = SymmetricPairs();
     for (int i = static_cast<int>(order.size()) - 1; i > 0; --i) std::swap(order[i], order[random.Random(i + 1)]);
@@ -27,14 +23,16 @@ MinimalPuzzle Thin(const CellDigits& solution, RandomSource& random) {
     for (int id : order) {
         const int mirror = m.cell[id].mirror;
         p.givens[id] = p.givens[mirror] = 0;
-        if (ProvedUnique(p.givens)) {
+        const SolutionCount count = CountMinimalSolutions(p.givens).Count();
+        if (!Decided(count)) return std::nullopt;
+        if (count == SolutionCount::One) {
             p.givenCount -= mirror == id ? 1 : 2;
         } else {
             p.givens[id] = solution[id];
             p.givens[mirror] = solution[mirror];
         }
     }
-    p.nodes = CountSolutions(p.givens).nodes;
+    p.nodes = CountMinimalSolutions(p.givens).nodes;
     return p;
 }
 
@@ -48,10 +46,27 @@ bool SinglesFinish(const CellDigits& givens) {
     return CountSolutions(givens, limits).solutions == 1;
 }
 
+ExactResult CountMinimalSolutions(const CellDigits& givens) {
+    ExactLimits limits;
+    limits.maxNodes = kMinimalNodeLimit;
+    return CountSolutions(givens, limits);
+}
+
+bool EveryPairNeeded(const CellDigits& givens) {
+    const DistinctCells& m = TheDistinctCells();
+    for (int id : SymmetricPairs()) {
+        if (givens[id] == 0) continue;
+        CellDigits fewer = givens;
+        fewer[id] = fewer[m.cell[id].mirror] = 0;
+        if (CountMinimalSolutions(fewer).Count() != SolutionCount::Several) return false;
+    }
+    return true;
+}
+
 MinimalPuzzle MakeMinimalPuzzle(RandomSource& random) {
     for (;;) {
-        const MinimalPuzzle p = Thin(RandomSolution(random), random);
-        if (!SinglesFinish(p.givens)) return p;
+        const std::optional<MinimalPuzzle> p = Thin(RandomSolution(random), random);
+        if (p && !SinglesFinish(p->givens) && EveryPairNeeded(p->givens)) return *p;
     }
 }
 
