@@ -58,6 +58,10 @@ test-tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
 	  ctest --output-on-failure -L clock
 
+# Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
+levels: deps $(BUILD)/build.ninja
+	bash tools/make_levels.sh $(BUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
