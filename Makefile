@@ -34,10 +34,11 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The game reads and writes its files in its working folder: the level files are copied there.
+# The game reads and writes its files in its working folder: the level files are copied there (always the
+# current ones; the player's own brett.drz and hall of fame stay as they are).
 run: build
 	@mkdir -p $(RUN_DIR)
-	@for f in data/*.drz; do [ -e "$$f" ] && cp -n "$$f" $(RUN_DIR)/ || true; done
+	@for f in data/*.drz; do [ -e "$$f" ] && cp "$$f" $(RUN_DIR)/ || true; done
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
 test: deps test-release test-asan test-tsan
