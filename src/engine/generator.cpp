@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/exact_search.h"
+#include "engine/generator_deals.h"
 #include "engine/generator_forced.h"
 #include "engine/solver.h"
 #include "engine/symmetry.h"
@@ -52,13 +53,18 @@ std::optional<Thinned> Thin(const CellDigits& solution, const LevelBand& band, R
     return t;
 }
 
-// The final word on a thinned board: one solution by the exact search, solved by the game's SolveBoard.
-bool Confirmed(const GeneratedBoard& g) {
+// The final word on a thinned board: one solution by the exact search, solved by the game's SolveBoard,
+// and solved on every deal of the set. The removal loop judges the board only as it stands, which is cheap;
+// a board that a shuffle makes too hard is thrown away here, like one that ends outside its band.
+bool Confirmed(GeneratedBoard& g) {
     const ExactResult r = CountSolutions(g.board);
     if (r.Count() != SolutionCount::One || r.solution != g.solution) return false;
     Board copy = g.board;
     SolveHooks quiet;
-    return SolveBoard(copy, quiet).solved;
+    if (!SolveBoard(copy, quiet).solved) return false;
+    const DealCheck deals = CheckDeals(g.board, true);
+    g.dealPasses = deals.worstPasses;
+    return deals.EveryDealSolved();
 }
 
 GeneratedBoard MakeBoard(const Thinned& t, const CellDigits& solution) {

@@ -30,6 +30,22 @@ bool SolvedBySolveBoard(const Board& board) {
 
 }  // namespace
 
+std::string DealSummary(const DealCheck& d) {
+    const std::string of = " von " + std::to_string(kShuffledDeals) + " Mischungen";
+    const std::string worst = std::to_string(d.worstPasses);
+    if (d.EveryDealSolved())
+        return "alle " + std::to_string(kShuffledDeals) + " Mischungen in höchstens " + worst + " Durchgängen gelöst";
+    std::vector<std::string> parts;
+    if (d.unsolved != 0) parts.push_back(std::to_string(d.unsolved) + of + " nicht gelöst");
+    if (d.overLimit != 0)
+        parts.push_back(std::to_string(d.overLimit) + of + " erst mit mehr als " + std::to_string(kDealPassLimit) +
+                        " Durchgängen gelöst");
+    if (d.shuffled != kShuffledDeals) parts.push_back(std::to_string(d.shuffled) + of + " geprüft");
+    std::string text;
+    for (const std::string& part : parts) text += part + ", ";
+    return text + "die gelösten in höchstens " + worst + " Durchgängen";
+}
+
 bool MinimalForSolveBoard(const Board& board) {
     const DistinctCells& m = TheDistinctCells();
     CellDigits givens{};
@@ -61,6 +77,7 @@ BoardJudgement JudgeBoard(const Board& board) {
     if (j.solutions == SolutionCount::One) j.solution = exact.solution;
     j.solvedBySolveBoard = SolvedBySolveBoard(board);
     j.passes = RunForcedPasses(board).passes;
+    if (j.solvedBySolveBoard && j.copiesEqual) j.deals = CheckDeals(board, false);
     j.symmetric = GivensPointSymmetric(board);
     j.minimal = j.solvedBySolveBoard && j.copiesEqual && j.givensOnly && MinimalForSolveBoard(board);
     return j;
@@ -82,6 +99,8 @@ std::vector<std::string> LevelFaults(const BoardJudgement& j, const LevelBand& b
         faults.push_back(std::to_string(j.passes) + " Durchgänge, erlaubt " + std::to_string(band.minPasses) + " bis " +
                          std::to_string(band.maxPasses));
     if (band.minimal && j.solvedBySolveBoard && !j.minimal) faults.push_back("nicht minimal");
+    if (j.solvedBySolveBoard && j.copiesEqual && !j.deals.EveryDealSolved())
+        faults.push_back("nicht auf jeder Mischung lösbar: " + DealSummary(j.deals));
     return faults;
 }
 

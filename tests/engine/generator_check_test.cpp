@@ -5,6 +5,8 @@
 
 #include "engine/generator.h"
 #include "engine/generator_check.h"
+#include "engine/generator_deals.h"
+#include "engine/generator_forced.h"
 #include "engine/symmetry.h"
 
 namespace drz {
@@ -20,6 +22,33 @@ const GeneratedBoard& Sample(int level) {
         return made;
     }();
     return boards[level];
+}
+
+// A board thinned to minimal by the forced passes on the board as it stands, with no regard to shuffles,
+// that some shuffle of the deal set makes too hard. Most such boards are, so the first seed or two will do.
+Board FragileMinimalBoard() {
+    const DistinctCells& m = TheDistinctCells();
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+        RandomSource random(seed);
+        const CellDigits solution = RandomSolution(random);
+        CellDigits givens = solution;
+        std::vector<int> order = SymmetricPairs();
+        for (int i = static_cast<int>(order.size()) - 1; i > 0; --i) std::swap(order[i], order[random.Random(i + 1)]);
+        for (int id : order) {
+            const int mirror = m.cell[id].mirror;
+            givens[id] = givens[mirror] = 0;
+            if (!RunForcedPasses(givens).solved) {
+                givens[id] = solution[id];
+                givens[mirror] = solution[mirror];
+            }
+        }
+        Board b;
+        WriteDistinct(givens, b.CellValue);
+        WriteDistinct(givens, b.GivenValue);
+        if (!CheckDeals(b, true).EveryDealSolved()) return b;
+    }
+    ADD_FAILURE() << "no minimal board that a shuffle makes too hard";
+    return Board{};
 }
 
 bool Names(const std::vector<std::string>& faults, const std::string& part) {
@@ -119,6 +148,30 @@ TEST(LevelCheck, ANonMinimalExtremBoardIsAFault) {
     j.givens = 240;
     j.passes = 13;
     EXPECT_EQ(LevelFaults(j, kLevelBands[3]), std::vector<std::string>{"nicht minimal"});
+}
+
+TEST(LevelCheck, ABoardSomeShuffleMakesTooHardIsAFault) {
+    const Board b = FragileMinimalBoard();
+    const BoardJudgement j = JudgeBoard(b);
+    ASSERT_TRUE(j.solvedBySolveBoard) << "fine as it stands";
+    EXPECT_TRUE(j.minimal);
+    EXPECT_EQ(j.deals.shuffled, kShuffledDeals) << "the level check runs the whole set";
+    EXPECT_FALSE(j.deals.EveryDealSolved());
+    EXPECT_TRUE(Names(LevelFaults(j, kLevelBands[3]), "nicht auf jeder Mischung"));
+    EXPECT_EQ(DealSummary(j.deals).find("alle"), std::string::npos);
+    // The generator's use stops at the first failing deal.
+    const DealCheck first = CheckDeals(b, true);
+    EXPECT_EQ(first.unsolved + first.overLimit, 1);
+    EXPECT_FALSE(first.EveryDealSolved());
+}
+
+TEST(LevelCheck, GeneratedBoardsAreSolvedOnEveryDeal) {
+    for (int level = 0; level < 4; ++level) {
+        const DealCheck deals = JudgeBoard(Sample(level).board).deals;
+        EXPECT_TRUE(deals.EveryDealSolved()) << kLevelBands[level].name << ": " << DealSummary(deals);
+        EXPECT_EQ(deals.worstPasses, Sample(level).dealPasses);
+        EXPECT_EQ(DealSummary(deals).rfind("alle 256 Mischungen in höchstens ", 0), 0u) << DealSummary(deals);
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ std::string SlotLine(int slot, const BoardJudgement& j, const std::string& statu
                                  : std::string("vom Löser nicht gelöst");
     line += j.symmetric ? ", punktsymmetrisch" : ", nicht punktsymmetrisch";
     line += j.minimal ? ", minimal" : ", nicht minimal";
+    if (j.solvedBySolveBoard && j.copiesEqual) line += ", " + DealSummary(j.deals);
     if (!j.givensOnly) line += ", Einträge außer den Vorgaben";
     if (!j.noMarks) line += ", Kandidaten markiert";
     if (!j.indexZeroClear) line += ", Index-0-Elemente belegt";
