@@ -11,6 +11,7 @@
 #include "board/geometry.h"
 #include "engine/rules.h"
 #include "engine/shuffle.h"
+#include "engine/symmetry.h"
 #include "oracle/board_factory.h"
 #include "oracle/lattice.h"
 #include "oracle/puzzle_files.h"
@@ -53,14 +54,6 @@ std::array<int, 9> SortedCounts(Board& board) {
     for (int d = 1; d <= 9; ++d) counts[d - 1] = board.DigitCount[d];
     std::sort(counts.begin(), counts.end());
     return counts;
-}
-
-bool GivensPointSymmetric(const Board& board) {
-    for (int k = 1; k <= 13; ++k)
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                if ((board.Given(k, x, y) != 0) != (board.Given(14 - k, 10 - x, 10 - y) != 0)) return false;
-    return true;
 }
 
 // A puzzle whose givens keep a lattice cell exactly when its mirror under the half turn is kept.
