@@ -13,9 +13,12 @@ namespace {
 constexpr std::string_view kNumerals[10] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::string_view kLetters[10] = {"", "A", "B", "C", "D", "E", "F", "G", "H", "I"};
 
+// RedrawCells leaves CurrentGrid at 14: then no grid is addressed and nothing is drawn or stored.
+bool GridAddressed(const Display& d) { return d.panels.CurrentGrid >= 1 && d.panels.CurrentGrid <= kGridCount; }
+
 void DrawFace(Display& d, int x, int y, int digit, int background) {
+    if (!GridAddressed(d)) return;
     const int k = d.panels.CurrentGrid;
-    if (k < 1 || k > kGridCount) return;  // no grid addressed (RedrawCells leaves 14 behind)
     UseFont(d, kFontDigit);
     const FaceBox f = CellFace(k, x, y);
     SetColours(d, background, background);
@@ -39,7 +42,7 @@ std::string_view DigitGlyph(const Options& options, int digit) {
 
 void DrawGivenCell(Display& d, int x, int y, int digit) {
     DrawFace(d, x, y, digit, 7);
-    d.board.Given(d.panels.CurrentGrid, x, y) = static_cast<std::uint8_t>(digit);
+    if (GridAddressed(d)) d.board.Given(d.panels.CurrentGrid, x, y) = static_cast<std::uint8_t>(digit);
 }
 
 void DrawCell(Display& d, int x, int y, int digit) {

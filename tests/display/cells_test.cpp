@@ -165,8 +165,12 @@ TEST_F(CellFaces, NoGridAddressedDrawsNothing) {
     panels.CurrentGrid = 14;
     platform::Canvas before;
     before.Restore(screen().Save(0, 0, 1130, 880), 0, 0);
+    const Board boardBefore = board;
     DrawCell(d, 1, 1, 5);
+    DrawGivenCell(d, 9, 9, 5);  // would store past the end of the given table
     EXPECT_TRUE(SameRegion(before, screen(), 0, 0, 1130, 880));
+    EXPECT_EQ(board.GivenValue, boardBefore.GivenValue);
+    EXPECT_EQ(board.CandidateMark, boardBefore.CandidateMark);
 }
 
 }  // namespace
