@@ -8,6 +8,7 @@
 #include "engine/random.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
+#include "storage/hall_of_fame.h"
 
 namespace drz {
 
@@ -17,6 +18,7 @@ struct App {
     Options options;
     PanelState panels;
     ClockState clock;
+    HallOfFame hallOfFame;  // the four lists of "Champions.Rhm", PlayerName and NameConfirmed
     Display display{window, window.Screen(), board, options, panels, clock};
     RandomSource random{FreshSeed()};  // the one random source of the game: deals and shuffles
     platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar

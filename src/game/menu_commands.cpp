@@ -5,6 +5,7 @@
 #include "display/panels.h"
 #include "engine/shuffle.h"
 #include "game/exit.h"
+#include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/solve_command.h"
 
@@ -86,6 +87,9 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuHallOfFame:
+            ShowHallOfFame(app);
             break;
         case kMenuExit:
             ConfirmExit(app);

@@ -1,0 +1,156 @@
+// The hall of fame in the game: a solved time asks for the name, is stored and shown; declining, deleting,
+// the name offered again, failed writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "display/clock.h"
+#include "game/app.h"
+#include "game/hall_of_fame_commands.h"
+#include "game/menu_bar.h"
+#include "game/menu_commands.h"
+#include "game/start_up.h"
+#include "platform/dialog_step.h"
+#include "storage/hall_of_fame_file.h"
+
+namespace drz {
+namespace {
+
+namespace fs = std::filesystem;
+using Step = platform::DialogStep;
+using Kind = platform::DialogStep::Kind;
+
+// Every test runs in a folder of its own: the game takes "Champions.Rhm" from its working folder.
+class GameHallOfFame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device device;
+        folder_ = fs::temp_directory_path() / ("drz-game-hall-" + std::to_string(device()));
+        fs::create_directories(folder_);
+        previous_ = fs::current_path();
+        fs::current_path(folder_);
+        app_ = std::make_unique<App>();
+        StartUp(*app_);
+        app_->hallOfFame.Today = [] { return std::string("08.12.2026"); };
+    }
+    void TearDown() override {
+        app_.reset();
+        fs::current_path(previous_);
+        std::error_code ec;
+        fs::remove_all(folder_, ec);
+    }
+
+    std::string FileContent() const {
+        std::ifstream in(kHallOfFameFile, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // The player solves a game with this final time; the name dialog gets `name` steps, the lists `lists`.
+    void Solve(const std::string& time, std::vector<Step> name, std::vector<Step> lists = {{Kind::Click, "cmd3"}}) {
+        if (!name.empty()) app_->window.QueueDialogSteps(std::move(name));
+        app_->window.QueueDialogSteps(std::move(lists));
+        app_->clock.SolveTime = time;
+        RecordCompletionTime(*app_);
+    }
+    static std::vector<Step> Named(const std::string& typed) {
+        return {{Kind::Type, typed}, {Kind::Key, "Return"}};
+    }
+
+    App& app() { return *app_; }
+    HallOfFame& hall() { return app_->hallOfFame; }
+
+    fs::path folder_, previous_;
+    std::unique_ptr<App> app_;
+};
+
+TEST_F(GameHallOfFame, TheClockHandsTheSolvedTimeToTheHallOfFame) {
+    app().options.CurrentLevel = 2;
+    app().window.QueueDialogSteps(Named("Anna"));
+    app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});
+    app().clock.StartTime = platform::Timer() - 61.5;
+    app().clock.ClockRunning = true;
+    app().clock.BoardSolved = true;
+    UpdateClock(app().display);
+    EXPECT_EQ(hall().ChampName[2][1], "Anna");
+    EXPECT_EQ(hall().ChampDate[2][1], "08.12.2026");
+    EXPECT_EQ(hall().ChampTime[2][1].substr(0, 7), "00:01:0");
+    EXPECT_EQ(app().window.LastDialogTitle(), "Ruhmeshalle:");
+    EXPECT_TRUE(app().options.IgnoreEscape);
+    HallOfFame onDisk;
+    ReadHallOfFame(onDisk);
+    EXPECT_EQ(onDisk.ChampTime[2][1], hall().ChampTime[2][1]);
+}
+
+TEST_F(GameHallOfFame, TheNameIsOfferedAgainAfterAConfirmedAndACancelledDialog) {
+    Solve("00:10:00.0", Named("Anna"));
+    EXPECT_TRUE(hall().NameConfirmed);
+    const std::string before = FileContent();
+    Solve("00:05:00.0", {{Kind::Type, "Berta"}, {Kind::Click, "cmd6"}});  // cancelled: nothing stored
+    EXPECT_FALSE(hall().NameConfirmed);
+    EXPECT_EQ(FileContent(), before);
+    EXPECT_EQ(hall().ChampTime[0][2], "9");
+    Solve("00:06:00.0", {{Kind::Close, ""}});  // the close box declines as well
+    EXPECT_EQ(FileContent(), before);
+    Solve("00:07:00.0", {{Kind::Key, "Return"}});  // still "Anna", confirmed as offered
+    EXPECT_EQ(hall().ChampName[0][1], "Anna");
+    EXPECT_EQ(hall().ChampTime[0][1], "00:07:00.0");
+    EXPECT_EQ(hall().ChampName[0][2], "Anna");
+}
+
+TEST_F(GameHallOfFame, DecliningIntoNoFileLeavesNoFileAndEmptyLists) {
+    Solve("00:10:00.0", {{Kind::Key, "Escape"}});
+    EXPECT_FALSE(fs::exists(kHallOfFameFile));
+    for (int place = 1; place <= 10; ++place) EXPECT_TRUE(IsFreePlace(hall().ChampTime[0][place]));
+}
+
+TEST_F(GameHallOfFame, EmptyNameIsStoredAndListed) {
+    Solve("00:10:00.0", {{Kind::Key, "Return"}});
+    EXPECT_EQ(hall().ChampName[0][1], "");
+    const platform::HallOfFameLists lists = ListedPlaces(hall(), 0, 1);
+    ASSERT_EQ(lists.levels[0].size(), 1u);
+    EXPECT_EQ(lists.levels[0][0].rank, " 1.");
+    EXPECT_EQ(lists.levels[0][0].name, "");
+    EXPECT_TRUE(lists.levels[0][0].selected);
+}
+
+TEST_F(GameHallOfFame, ATimeBeatingNothingAsksNothingAndShowsTheLists) {
+    for (int i = 1; i <= 10; ++i) Solve("00:0" + std::to_string(i - 1) + ":00.0", Named("P"));
+    const std::string before = FileContent();
+    Solve("00:09:00.0", {});  // equal to place 10: no name asked, only the lists shown
+    EXPECT_EQ(app().window.LastDialogTitle(), "Ruhmeshalle:");
+    EXPECT_EQ(FileContent(), before);
+}
+
+TEST_F(GameHallOfFame, DeletingMittelFromTheMenuAsksAndReopensOnTheCurrentLevel) {
+    for (int level = 0; level < 4; ++level) {
+        app().options.CurrentLevel = static_cast<std::int16_t>(level);
+        Solve("00:10:00.0", Named("L" + std::to_string(level)));
+    }
+    app().options.CurrentLevel = 3;
+    app().window.QueueMessageBoxAnswer(2);  // NEIN: nothing happens
+    app().window.QueueMessageBoxAnswer(1);  // JA
+    app().window.QueueDialogSteps({{Kind::SelectTab, "1"}, {Kind::Click, "cmd4"}, {Kind::Click, "cmd4"}});
+    app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});  // the reopened dialog
+    Win_0_MenuEvent(app(), kMenuHallOfFame);
+    EXPECT_EQ(app().window.LastMessageBoxText(), "Wirklich löschen?");
+    EXPECT_TRUE(IsFreePlace(hall().ChampTime[1][1]));
+    for (int level : {0, 2, 3}) EXPECT_EQ(hall().ChampName[level][1], "L" + std::to_string(level));
+    HallOfFame onDisk;
+    ReadHallOfFame(onDisk);
+    EXPECT_EQ(onDisk.ChampTime, hall().ChampTime);
+    EXPECT_EQ(ListedPlaces(hall(), 3, 0).currentTab, 3);
+}
+
+TEST_F(GameHallOfFame, AFailedWriteIsToldAndTheListsStayAsTheyWere) {
+    fs::create_directory(kHallOfFameFile);
+    app().window.QueueMessageBoxAnswer(1);
+    Solve("00:10:00.0", Named("Anna"));
+    EXPECT_NE(app().window.LastMessageBoxText().find("\"Champions.Rhm\""), std::string::npos);
+    EXPECT_TRUE(IsFreePlace(hall().ChampTime[0][1]));
+    EXPECT_EQ(app().window.LastDialogTitle(), "Ruhmeshalle:");
+}
+
+}  // namespace
+}  // namespace drz
