@@ -3,11 +3,9 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -80,11 +78,10 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
         EXPECT_EQ(ruhm->windowTitle(), "Ruhmeshalle:");
         EXPECT_EQ(Offset(ruhm), QPoint(242, 200));
         auto* tbs1 = ruhm->findChild<QTabWidget*>("tbs1");
-        EXPECT_EQ(tbs1->count(), 4);
-        const char* tabs[] = {"Leicht", "Mittel", "Schwer", "Extrem"};
-        for (int tab = 0; tab < tbs1->count(); ++tab) EXPECT_EQ(tbs1->tabText(tab), tabs[tab]);
+        QStringList tabs;
+        for (int tab = 0; tab < tbs1->count(); ++tab) tabs << tbs1->tabText(tab) + "/" + tbs1->widget(tab)->objectName();
+        EXPECT_EQ(tabs.join(" "), "Leicht/liste1 Mittel/liste2 Schwer/liste3 Extrem/liste4");
         EXPECT_EQ(tbs1->currentIndex(), 2);
-        EXPECT_EQ(tbs1->widget(2)->objectName(), "liste3");
         auto* lv3 = ruhm->findChild<QTreeWidget*>("lv3");
         EXPECT_EQ(lv3->font().pointSize(), 12);
         const char* headers[] = {"#", "Name", "Datum", "Zeit"};
@@ -94,10 +91,8 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
             EXPECT_GE(lv3->columnWidth(column), std::lround(twips[column] * ruhm->logicalDpiX() / 1440.0));
         }
         EXPECT_EQ(lv3->topLevelItemCount(), 10);
-        EXPECT_EQ(lv3->topLevelItem(0)->text(0), " 1.");
-        EXPECT_EQ(lv3->topLevelItem(9)->text(0), "10.");
+        EXPECT_EQ(lv3->topLevelItem(0)->text(0) + lv3->topLevelItem(9)->text(0) + lv3->topLevelItem(9)->text(3), " 1.10.00:49:07.3");
         EXPECT_TRUE(lv3->topLevelItem(0)->textAlignment(0) & Qt::AlignRight);
-        EXPECT_EQ(lv3->topLevelItem(9)->text(3), "00:49:07.3");
         EXPECT_EQ(lv3->currentItem(), lv3->topLevelItem(8));
         EXPECT_TRUE(lv3->currentItem()->isSelected());
         EXPECT_TRUE(lv3->viewport()->rect().contains(lv3->visualItemRect(lv3->currentItem())));
