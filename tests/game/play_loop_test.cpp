@@ -1,0 +1,144 @@
+// Whole games through the scripted event queue: a dealt game solved by the pad and typed digits, the pad's
+// modes, the keys and buttons of the play loop, Escape after the pad and after the exit question.
+#include "board/geometry.h"
+#include "display/clock.h"
+#include "display/palette.h"
+#include "engine/rules.h"
+#include "engine/shuffle.h"
+#include "game/game_loops.h"
+#include "game/menu_bar.h"
+#include "game/menu_commands.h"
+#include "play_fixture.h"
+
+namespace drz::test {
+namespace {
+
+using platform::kKeyUp;
+
+TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
+    PlantLevelFile(0);
+    app.random = RandomSource(77);
+    RandomSource twin(77);
+    twin.Random(4);  // the slot; every slot holds the puzzle
+    Board dealt = puzzle;
+    ShuffleBoard(dealt, twin, true);
+    const Board solution = Solved(dealt);
+    ASSERT_TRUE(BoardValid(solution));
+    EnterMissingDigits(dealt, solution);
+    ClickCell(1, 1, 1);  // one more click on the solved board: nothing more is recorded
+    Type('0' + solution.Cell(1, 1, 1));
+    KeyUp(27);
+    Win_0_MenuEvent(app, kMenuNewGame);
+
+    EXPECT_EQ(app.board.GivenValue, dealt.GivenValue);
+    EXPECT_EQ(app.board.CellValue, solution.CellValue);
+    EXPECT_EQ(app.panels.StatusText.substr(0, 1), "\x1b");  // the last key released, as scratch text
+    ASSERT_EQ(recorded.size(), 1u);
+    EXPECT_EQ(recorded[0].size(), 10u);  // "00:00:01.3"
+    EXPECT_EQ(recorded[0].substr(0, 6), "00:00:");
+    EXPECT_FALSE(app.clock.ClockRunning);
+    EXPECT_EQ(app.window.ClockText(), kClockIdleText);
+    EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
+    EXPECT_EQ(Pixel(170, 890), Palette[12]);  // the command bar is gone
+    EXPECT_TRUE(app.window.MenuEnabled());
+}
+
+TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
+    app.options.CurrentLevel = 2;
+    app.window.QueueMessageBoxAnswer(1);
+    Win_0_MenuEvent(app, kMenuNewGame);  // no events queued: a loop would wait for ever
+    const std::string text = app.window.LastMessageBoxText();
+    EXPECT_NE(text.find("\"schwer.drz\" fehlt"), std::string::npos) << text;
+    EXPECT_NE(text.find(folder.filename().string()), std::string::npos) << text;
+    EXPECT_FALSE(app.clock.ClockRunning);
+    EXPECT_FALSE(app.clockThread.Running());
+    std::ofstream(LevelFileName(2), std::ios::binary) << "kurz";
+    app.window.QueueMessageBoxAnswer(1);
+    Win_0_MenuEvent(app, kMenuPrintGame);
+    EXPECT_NE(app.window.LastMessageBoxText().find("zu kurz"), std::string::npos);
+    EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
+}
+
+TEST_F(PlayTest, WrongDigitsNotesRightClicksAndSharedCells) {
+    app.board = puzzle;
+    const Board solution = Solved(puzzle);
+    // An empty cell of the box grid 1 shares with grid 4 (grid 1 columns 7..9, rows 7..9).
+    int sx = 0, sy = 0;
+    for (int x = 7; x <= 9 && !sx; ++x)
+        for (int y = 7; y <= 9 && !sx; ++y)
+            if (puzzle.Cell(1, x, y) == 0) sx = x, sy = y;
+    ASSERT_NE(sx, 0);
+    const int wrong = solution.Cell(1, sx, sy) % 9 + 1;
+    int gx = 0, gy = 0;  // a given
+    for (int x = 1; x <= 9 && !gx; ++x)
+        for (int y = 1; y <= 9 && !gx; ++y)
+            if (puzzle.Given(2, x, y) != 0) gx = x, gy = y;
+    const int beeps = platform::BeepCount();
+    ClickCell(1, sx, sy);
+    Type('0' + wrong);
+    ClickCell(2, gx, gy);             // a given: nothing happens
+    ClickCell(1, sx, sy, true);       // right click on a filled cell: cleared, no pad
+    ClickCell(1, sx, sy, true);       // right click on the empty cell: notes
+    Type('0' + 3);
+    ClickCell(1, sx, sy, true);
+    PadSquare(1, sx, sy, 5);
+    KeyUp(27);
+    PlayLoop(app);
+    EXPECT_GT(platform::BeepCount(), beeps);
+    EXPECT_EQ(app.board.Cell(1, sx, sy), 0);
+    EXPECT_EQ(app.board.Given(2, gx, gy), puzzle.Given(2, gx, gy));
+    const std::optional<CellRef> partner = PartnerCell(1, sx, sy);
+    ASSERT_TRUE(partner);
+    for (int d = 1; d <= 9; ++d) {
+        EXPECT_EQ(app.board.Mark(1, sx, sy, d), d == 3 || d == 5) << d;
+        EXPECT_EQ(app.board.Mark(partner->k, partner->x, partner->y, d), d == 3 || d == 5) << d;
+    }
+    EXPECT_EQ(app.input.HoverDigit, 5);
+}
+
+TEST_F(PlayTest, AWrongDigitShowsFalscheZahlAndTheSharedCopyFollows) {
+    app.board = puzzle;
+    const Board solution = Solved(puzzle);
+    int sx = 0, sy = 0;
+    for (int x = 7; x <= 9 && !sx; ++x)
+        for (int y = 7; y <= 9 && !sx; ++y)
+            if (puzzle.Cell(1, x, y) == 0) sx = x, sy = y;
+    ClickCell(1, sx, sy);
+    Type('0' + solution.Cell(1, sx, sy) % 9 + 1);
+    KeyUp(27);
+    PlayLoop(app);
+    const std::optional<CellRef> partner = PartnerCell(1, sx, sy);
+    EXPECT_EQ(app.board.Cell(partner->k, partner->x, partner->y), solution.Cell(1, sx, sy) % 9 + 1);
+    // The Escape release put its character into the status text; the panel still shows the verdict.
+    app.panels.StatusText.clear();
+    ShowBoardStatus(app.display);
+    EXPECT_EQ(app.panels.StatusText, "Falsche Zahl! ");
+}
+
+TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
+    app.board = puzzle;
+    int ex = 0, ey = 0;
+    for (int x = 1; x <= 9 && !ex; ++x)
+        for (int y = 1; y <= 9 && !ex; ++y)
+            if (puzzle.Cell(3, x, y) == 0) ex = x, ey = y;
+    app.board.Cell(3, ex, ey) = 4;
+    ClickCell(3, ex, ey);
+    Type(27);           // clears the cell and closes the pad
+    KeyUp(27);          // its release: swallowed
+    ClickCell(3, ex, ey);
+    app.window.RequestClose();     // the close box while the pad is open: "&NEIN"
+    app.window.QueueMessageBoxAnswer(2);
+    Type('6');          // the pad is still open and takes the digit
+    KeyUp(27);          // after the exit question: swallowed
+    KeyUp(27);          // this one ends the game
+    app.clock.ClockRunning = true;
+    app.clock.StartTime = platform::Timer();
+    PlayLoop(app);
+    EXPECT_EQ(app.board.Cell(3, ex, ey), 6);
+    EXPECT_EQ(app.window.LastMessageBoxText(), "Spiel beenden?");
+    EXPECT_FALSE(app.clock.ClockRunning);
+    EXPECT_EQ(app.window.ClockText(), kClockIdleText);  // Escape updates the clock
+}
+
+}  // namespace
+}  // namespace drz::test
