@@ -78,7 +78,7 @@ bool GameKey(App& app, GameLoop loop, int key) {
             AbortGame(app, loop);
             return true;
         case 'K':
-            app.options.KeyPrefix = "K";
+            app.options.KeyPrefix.assign(1, 'K');
             return false;
         case 'O':
             SolveKey(app, loop);

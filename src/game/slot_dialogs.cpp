@@ -15,6 +15,7 @@ void RunDialog(App& app, const char* title, bool loads) {
     platform::SlotDialogRequest request;
     request.title = title;
     request.checkedSlot = app.SlotIndex;
+    request.confirm = loads ? "&Laden" : "&Sichern";
     for (int slot = 0; slot < 4; ++slot) request.options[slot] = SlotCaption(app.options.BoardFile, slot);
     if (std::optional<int> slot = platform::RunSlotDialog(app.window, request)) ConfirmSlot(app, *slot, loads);
 }

@@ -66,7 +66,11 @@ TEST_F(PlayTest, MarksAndCandidatesByKey) {
     PlayLoop(app);
     EXPECT_TRUE(app.options.ShowCandidates);
     EXPECT_FALSE(app.clock.ClockRunning);
-    EXPECT_NE(Pixel(850, 890), Palette[12]);  // the Abort button, drawn pressed, still on screen
+    // The Abort button stays drawn pressed: its bevel differs from the released one.
+    EXPECT_EQ(Pixel(843, 890), Palette[0]);
+    const platform::Rgb pressed = Pixel(845, 888);
+    DrawCommandButton(app.display, CommandButton::Abort, 0);
+    EXPECT_NE(Pixel(845, 888), pressed);
 }
 
 TEST_F(PlayTest, ButtonsByTheirHitRanges) {

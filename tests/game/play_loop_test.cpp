@@ -3,6 +3,9 @@
 #include "board/geometry.h"
 #include "display/clock.h"
 #include "display/palette.h"
+#include "display/panels.h"
+
+#include <fstream>
 #include "engine/rules.h"
 #include "engine/shuffle.h"
 #include "game/game_loops.h"
