@@ -73,6 +73,21 @@ TEST_F(PlayTest, MarksAndCandidatesByKey) {
     EXPECT_NE(Pixel(845, 888), pressed);
 }
 
+TEST_F(PlayTest, TheCommandBarOnTheScreen) {
+    DrawCommandBar(app.display);
+    for (const ButtonPlace& place : kCommandBar) {
+        const int right = place.left + 8 * (static_cast<int>(place.caption.size()) - 1) + 18;
+        EXPECT_EQ(Pixel(place.left - 1, 898), Palette[0]) << place.left;
+        EXPECT_EQ(Pixel(right, 898), Palette[0]) << place.left;
+        EXPECT_EQ(Pixel(place.left + 20, 885), Palette[0]) << place.left;
+        int red = 0;  // the hot letter
+        for (int y = 886; y < 911; ++y)
+            for (int x = place.left; x < right; ++x) red += Pixel(x, y) == Palette[1];
+        EXPECT_GT(red, 5) << place.left;
+    }
+    EXPECT_EQ(Pixel(984, 898), Palette[12]);
+}
+
 TEST_F(PlayTest, ButtonsByTheirHitRanges) {
     EXPECT_EQ(ButtonAt(291, 900), CommandButton::Load);  // the gap after Load
     EXPECT_EQ(ButtonAt(292, 912), CommandButton::Save);  // below the drawn buttons
