@@ -47,6 +47,11 @@ public:
     std::optional<int> chosen;
 
 protected:
+    // The focus goes to the checked option once the form is on the screen (reparenting may have moved it).
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        opt_[CheckedOption()]->setFocus();
+    }
     // A typed character on an option ends the dialog: "1".."4" that slot, Enter the focused option, any other
     // character the checked one. Escape cancels (the dialog's own handling); Tab and the arrows move on.
     bool eventFilter(QObject* watched, QEvent* event) override {
