@@ -39,6 +39,7 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
     ASSERT_EQ(recorded.size(), 1u);
     EXPECT_EQ(recorded[0].size(), 10u);  // "00:00:01.3"
     EXPECT_EQ(recorded[0].substr(0, 6), "00:00:");
+    EXPECT_FALSE(menuWhileRecording);  // the menu bar is off while the game runs
     EXPECT_FALSE(app.clock.ClockRunning);
     EXPECT_EQ(app.window.ClockText(), kClockIdleText);
     EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
