@@ -144,5 +144,19 @@ TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
     EXPECT_EQ(app.window.ClockText(), kClockIdleText);  // Escape updates the clock
 }
 
+TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {
+    app.board = puzzle;
+    int ex = 1;
+    while (puzzle.Cell(13, ex, 9) != 0) ++ex;
+    ClickCell(13, ex, 9);        // the pad opens and waits
+    app.window.RequestClose();
+    app.window.QueueMessageBoxAnswer(1);
+    app.clock.ClockRunning = true;
+    EXPECT_THROW(PlayLoop(app), platform::ProgramExit);
+    EXPECT_FALSE(app.window.IsOpen());
+    EXPECT_FALSE(app.clockThread.Running());
+    EXPECT_TRUE(app.input.PickerActive);  // ended from inside the pad
+}
+
 }  // namespace
 }  // namespace drz::test
