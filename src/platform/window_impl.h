@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/canvas_impl.h"
@@ -49,6 +50,8 @@ struct MainWindow::Impl {
 
     std::deque<int> answers;  // queued message-box answers (tests)
     std::string lastBoxText;
+    std::deque<std::vector<DialogStep>> dialogSteps;  // queued steps for the next dialog forms (tests)
+    std::string lastDialogTitle;
     Cursor cursor = Cursor::Default;
     bool waitCursorShown = false;
 };
