@@ -80,8 +80,6 @@ for y in 1 2 3 4 5 6; do
   done
 done
 [ "${#empty[@]}" -ge 2 ] || fail "fewer than two empty cells in grid 1 of the dealt board"
-[ "$(convert "$work/shot.png" -crop "297x225+29+$(( 35 + top ))" -depth 8 txt:- | grep -c '#C0C0C0')" -gt 0 ] ||
-  fail "no given in grid 1"
 IFS=, read -r ax ay <<<"${empty[0]}"
 IFS=, read -r bx by <<<"${empty[1]}"
 
@@ -96,8 +94,6 @@ click $(( bx - 8 + 37 )) $(( by - 8 + 7 ))
 shot
 [ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -gt 0 ] || fail "the typed digit is not in its cell"
 [ "$(ink $(( bx + 3 )) $(( by + 3 )) 26 18)" -gt 0 ] || fail "the clicked digit is not in its cell"
-[ "$(pixel $(( ax - 8 )) $(( ay + 10 )))" != "#000000" ] || [ "$(pixel $(( ax - 7 )) $(( ay + 10 )))" = "#000000" ] ||
-  fail "the pad is still drawn"
 echo "digits entered through the pad"
 
 # S: the slot dialog "Sichern unter ..."; "2" saves into slot 1 at once.

@@ -11,6 +11,7 @@
 #include "engine/solver.h"
 #include "game/app.h"
 #include "game/start_up.h"
+#include "input/hit_test.h"
 #include "oracle/puzzle_files.h"
 #include "storage/board_file.h"
 
@@ -82,12 +83,13 @@ protected:
                 }
     }
     // True when a click on the cell reaches it through grid k (a shared cell belongs to its lower grid).
-    static bool FirstGridOf(int k, int x, int y) {
-        for (int j = 1; j < k; ++j)
-            if (CellX(k, x) >= GridOriginX[j] && CellX(k, x) < GridOriginX[j] + 297 && CellY(k, y) >= GridOriginY[j] &&
-                CellY(k, y) < GridOriginY[j] + 225)
-                return false;
-        return true;
+    static bool FirstGridOf(int k, int x, int y) { return HitTest(CellX(k, x), CellY(k, y))->grid == k; }
+    // The first cell of grid k from column x0 and row y0 on that is a given (or empty) in the puzzle.
+    CellRef FindCell(int k, bool given, int x0 = 1, int y0 = 1) const {
+        for (int x = x0; x <= 9; ++x)
+            for (int y = y0; y <= 9; ++y)
+                if ((puzzle.Given(k, x, y) != 0) == given && (given || puzzle.Cell(k, x, y) == 0)) return {k, x, y};
+        return {0, 0, 0};
     }
     platform::Rgb Pixel(int x, int y) { return app.display.screen.PixelAt(x, y); }
 

@@ -65,66 +65,42 @@ TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
 
 TEST_F(PlayTest, WrongDigitsNotesRightClicksAndSharedCells) {
     app.board = puzzle;
-    const Board solution = Solved(puzzle);
-    // An empty cell of the box grid 1 shares with grid 4 (grid 1 columns 7..9, rows 7..9).
-    int sx = 0, sy = 0;
-    for (int x = 7; x <= 9 && !sx; ++x)
-        for (int y = 7; y <= 9 && !sx; ++y)
-            if (puzzle.Cell(1, x, y) == 0) sx = x, sy = y;
-    ASSERT_NE(sx, 0);
-    const int wrong = solution.Cell(1, sx, sy) % 9 + 1;
-    int gx = 0, gy = 0;  // a given
-    for (int x = 1; x <= 9 && !gx; ++x)
-        for (int y = 1; y <= 9 && !gx; ++y)
-            if (puzzle.Given(2, x, y) != 0) gx = x, gy = y;
+    const CellRef c = FindCell(1, false, 7, 7);  // in the box grid 1 shares with grid 4
+    const CellRef g = FindCell(2, true);
+    const std::optional<CellRef> partner = PartnerCell(1, c.x, c.y);
+    ASSERT_TRUE(c.k != 0 && g.k != 0 && partner);
+    const int wrong = Solved(puzzle).Cell(1, c.x, c.y) % 9 + 1;
     const int beeps = platform::BeepCount();
-    ClickCell(1, sx, sy);
+    ClickCell(1, c.x, c.y);
     Type('0' + wrong);
-    ClickCell(2, gx, gy);             // a given: nothing happens
-    ClickCell(1, sx, sy, true);       // right click on a filled cell: cleared, no pad
-    ClickCell(1, sx, sy, true);       // right click on the empty cell: notes
-    Type('0' + 3);
-    ClickCell(1, sx, sy, true);
-    PadSquare(1, sx, sy, 5);
     KeyUp(27);
     PlayLoop(app);
-    EXPECT_GT(platform::BeepCount(), beeps);
-    EXPECT_EQ(app.board.Cell(1, sx, sy), 0);
-    EXPECT_EQ(app.board.Given(2, gx, gy), puzzle.Given(2, gx, gy));
-    const std::optional<CellRef> partner = PartnerCell(1, sx, sy);
-    ASSERT_TRUE(partner);
-    for (int d = 1; d <= 9; ++d) {
-        EXPECT_EQ(app.board.Mark(1, sx, sy, d), d == 3 || d == 5) << d;
-        EXPECT_EQ(app.board.Mark(partner->k, partner->x, partner->y, d), d == 3 || d == 5) << d;
-    }
-    EXPECT_EQ(app.input.HoverDigit, 5);
-}
-
-TEST_F(PlayTest, AWrongDigitShowsFalscheZahlAndTheSharedCopyFollows) {
-    app.board = puzzle;
-    const Board solution = Solved(puzzle);
-    int sx = 0, sy = 0;
-    for (int x = 7; x <= 9 && !sx; ++x)
-        for (int y = 7; y <= 9 && !sx; ++y)
-            if (puzzle.Cell(1, x, y) == 0) sx = x, sy = y;
-    ClickCell(1, sx, sy);
-    Type('0' + solution.Cell(1, sx, sy) % 9 + 1);
-    KeyUp(27);
-    PlayLoop(app);
-    const std::optional<CellRef> partner = PartnerCell(1, sx, sy);
-    EXPECT_EQ(app.board.Cell(partner->k, partner->x, partner->y), solution.Cell(1, sx, sy) % 9 + 1);
-    // The Escape release put its character into the status text; the panel still shows the verdict.
-    app.panels.StatusText.clear();
+    EXPECT_GT(platform::BeepCount(), beeps);  // "Falsche Zahl! " and the beep
+    EXPECT_EQ(app.board.Cell(partner->k, partner->x, partner->y), wrong);
     ShowBoardStatus(app.display);
     EXPECT_EQ(app.panels.StatusText, "Falsche Zahl! ");
+
+    ClickCell(2, g.x, g.y);             // a given: nothing happens
+    ClickCell(1, c.x, c.y, true);       // right click on a filled cell: cleared, no pad
+    ClickCell(1, c.x, c.y, true);       // right click on the empty cell: notes
+    Type('3');
+    ClickCell(1, c.x, c.y, true);
+    PadSquare(1, c.x, c.y, 5);
+    KeyUp(27);
+    PlayLoop(app);
+    EXPECT_EQ(app.board.Cell(1, c.x, c.y), 0);
+    EXPECT_EQ(app.board.Cell(partner->k, partner->x, partner->y), 0);
+    EXPECT_EQ(app.board.Given(2, g.x, g.y), puzzle.Given(2, g.x, g.y));
+    for (int d = 1; d <= 9; ++d) {
+        EXPECT_EQ(app.board.Mark(1, c.x, c.y, d), d == 3 || d == 5) << d;
+        EXPECT_EQ(app.board.Mark(partner->k, partner->x, partner->y, d), d == 3 || d == 5) << d;
+    }
 }
 
 TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
     app.board = puzzle;
-    int ex = 0, ey = 0;
-    for (int x = 1; x <= 9 && !ex; ++x)
-        for (int y = 1; y <= 9 && !ex; ++y)
-            if (puzzle.Cell(3, x, y) == 0) ex = x, ey = y;
+    const CellRef e = FindCell(3, false);
+    const int ex = e.x, ey = e.y;
     app.board.Cell(3, ex, ey) = 4;
     ClickCell(3, ex, ey);
     Type(27);           // clears the cell and closes the pad
@@ -146,9 +122,8 @@ TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
 
 TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {
     app.board = puzzle;
-    int ex = 1;
-    while (puzzle.Cell(13, ex, 9) != 0) ++ex;
-    ClickCell(13, ex, 9);        // the pad opens and waits
+    const CellRef c = FindCell(13, false);
+    ClickCell(13, c.x, c.y);        // the pad opens and waits
     app.window.RequestClose();
     app.window.QueueMessageBoxAnswer(1);
     app.clock.ClockRunning = true;

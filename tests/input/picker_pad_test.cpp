@@ -28,18 +28,11 @@ TEST(HitTest, FirstGridWinsAndFarEdgesBelongToNoGrid) {
 }
 
 TEST(PadKeys, NumeralsLettersAndClears) {
-    EXPECT_EQ(PadDigitOfKey('5', true), 5);
-    EXPECT_EQ(PadDigitOfKey('0', true), 0);
-    EXPECT_EQ(PadDigitOfKey(27, true), 0);
-    EXPECT_EQ(PadDigitOfKey('c', true), -1);
-    EXPECT_EQ(PadDigitOfKey('c', false), 3);
-    EXPECT_EQ(PadDigitOfKey('i', false), 9);
-    EXPECT_EQ(PadDigitOfKey('3', false), -1);
-    EXPECT_EQ(PadDigitOfKey('`', false), 0);
-    EXPECT_EQ(PadDigitOfKey(27, false), 0);
-    EXPECT_EQ(PadDigitOfKey('C', false), -1);
-    EXPECT_EQ(PadDigitOfKey(8, false), -1);   // control characters fall below "0"
-    EXPECT_EQ(PadDigitOfKey(' ', true), -1);
+    struct Case { int typed; bool numerals; int digit; };
+    for (const Case c : {Case{'5', true, 5}, {'0', true, 0}, {27, true, 0}, {'c', true, -1}, {' ', true, -1},
+                         {'c', false, 3}, {'i', false, 9}, {'3', false, -1}, {'`', false, 0}, {27, false, 0},
+                         {'C', false, -1}, {8, false, -1}})
+        EXPECT_EQ(PadDigitOfKey(c.typed, c.numerals), c.digit) << c.typed << " " << c.numerals;
 }
 
 class PadScreen : public ::testing::Test {
@@ -47,9 +40,6 @@ protected:
     void SetUp() override {
         window.Open(0, 0, 1478, 963);
         window.Screen().Clear(Palette[12]);
-        window.SetMouseMoveHandler([this](int x, int y) {
-            Win_0_MouseMove(d, in, 0, 0, static_cast<float>(x), static_cast<float>(y));
-        });
         board.Cell(4, 2, 4) = 6;
         board.Given(4, 3, 4) = board.Cell(4, 3, 4) = 2;
         RedrawCells(d);
