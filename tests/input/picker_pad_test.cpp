@@ -123,6 +123,10 @@ TEST_F(PadScreen, LettersAndTheLeftClickOutside) {
     EXPECT_EQ(board.Cell(4, 2, 4), 3);
     EXPECT_EQ(in.HoverDigit, 3);
     EXPECT_EQ(in.PadKeyRelease, 'C');
+    // The pad reopens on the digit used last: a click in it before the pointer moves enters that digit.
+    window.PostInput({platform::kLeftButtonDown, 1, left + 2, top + 2});
+    EXPECT_TRUE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, x) + 3, CellTop(k, y) + 3}));
+    EXPECT_EQ(board.Cell(4, 2, 4), 3);
     board.Cell(4, 2, 4) = 6;
     DrawCell(d, x, y, 6);
     EXPECT_TRUE(Same(before));
