@@ -27,8 +27,8 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
     std::string text;
     switch (deal.load.status) {
         case LoadStatus::Missing: text = "Die Stufendatei " + file + " fehlt im Ordner des Spiels:\n"; break;
-        case LoadStatus::TooShort: text = "Die Stufendatei " + file + " ist zu kurz (beschädigt) im Ordner des Spiels:\n"; break;
-        default: text = "Die Stufendatei " + file + " kann nicht gelesen werden im Ordner des Spiels:\n"; break;
+        case LoadStatus::TooShort: text = "Die Stufendatei " + file + " im Ordner des Spiels ist zu kurz (beschädigt):\n"; break;
+        default: text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n"; break;
     }
     app.window.MessageBox(0, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
 }
