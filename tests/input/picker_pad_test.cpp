@@ -5,6 +5,7 @@
 #include "display/board_view.h"
 #include "display/cell_geometry.h"
 #include "display/display.h"
+#include "display/font_codes.h"
 #include "display/palette.h"
 #include "input/board_click.h"
 #include "input/hit_test.h"
@@ -56,6 +57,24 @@ protected:
         return true;
     }
 
+    // Leftmost column with black ink inside square n of the pad, relative to the square's corner.
+    static int InkColumn(const platform::Canvas& c, int sx, int sy) {
+        for (int px = sx + 1; px < sx + 15; ++px)
+            for (int py = sy + 1; py < sy + 15; ++py)
+                if (c.PixelAt(px, py) == Palette[0]) return px - sx;
+        return -1;
+    }
+    // Where the glyph's ink starts when the glyph stands at `offset` from a corner.
+    static int ReferenceColumn(std::string_view glyph, int offset) {
+        platform::Canvas c;
+        c.Clear(Palette[15]);
+        c.SetFont(FontForCode(kFontPad, false));
+        c.SetForeground(Palette[0]);
+        c.SetOpaqueText(false);
+        c.Text(100 + offset, 101, glyph);
+        return InkColumn(c, 100, 100);
+    }
+
     platform::MainWindow window;
     Board board;
     Options options;
@@ -86,6 +105,7 @@ TEST_F(PadScreen, DrawnHoveredAndRestored) {
             for (int px = sx + 1; px < sx + 15; ++px) ink += At(px, py) == Palette[0];
         EXPECT_GT(ink, 5) << n;
     }
+    EXPECT_EQ(InkColumn(window.Screen(), left + 15, top), ReferenceColumn("2", 3));  // numerals 3 px in
     // The pointer onto square 9: it turns grey, square 5 white again.
     in.PickerActive = true;
     in.PadLeft = left, in.PadTop = top, in.PadColumn = x, in.PadRow = y;
@@ -113,6 +133,12 @@ TEST_F(PadScreen, DrawnHoveredAndRestored) {
 TEST_F(PadScreen, LettersAndTheLeftClickOutside) {
     options.ShowNumerals = false;
     RedrawCells(d);
+    panels.CurrentGrid = static_cast<std::int16_t>(k);
+    DrawPickerPad(d, in, x, y);  // letters 2 px in, the narrow "I" 6
+    EXPECT_EQ(InkColumn(window.Screen(), left, top), ReferenceColumn("A", 2));
+    EXPECT_EQ(InkColumn(window.Screen(), left + 30, top + 30), ReferenceColumn("I", 6));
+    window.Screen().Restore(in.SavedBackground, left, top);
+    in.BackgroundSaved = false;
     const platform::Picture before = Area();
     in.HoverDigit = 1;
     // Left click outside the pad: ignored; "3" ignored with letters; "c" enters 3.
