@@ -6,14 +6,15 @@ TSAN_BUILD ?= build-tsan
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
-BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins
+BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
+                    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
+RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical
 PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: all deps build run test test-release test-asan test-tsan bench levels clean
+.PHONY: all deps build run test test-release test-asan test-tsan bench levels help-pictures clean
 
 all: build
 
@@ -34,11 +35,12 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The game reads and writes its files in its working folder: the level files are copied there (always the
-# current ones; the player's own brett.drz and hall of fame stay as they are).
+# The game reads and writes its files in its working folder: the level files and the help file are copied there
+# (always the current ones; the player's own brett.drz and hall of fame stay as they are).
 run: build
 	@mkdir -p $(RUN_DIR)
 	@for f in data/*.drz; do [ -e "$$f" ] && cp "$$f" $(RUN_DIR)/ || true; done
+	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
 test: deps test-release test-asan test-tsan
@@ -62,6 +64,15 @@ test-tsan: deps
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
+
+# Redraws the manual's pictures in data/help/bilder with the game's own display code (offscreen), then crops
+# the panels beside the board from the game picture. They are committed; remake them when the screen changes.
+HELP_PICTURES := data/help/bilder
+help-pictures: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target help_pictures
+	QT_QPA_PLATFORM=offscreen $(BUILD)/help_pictures data/leicht.drz $(HELP_PICTURES)
+	convert $(HELP_PICTURES)/spiel.png -crop 318x602+1148+274 +repage -depth 8 $(HELP_PICTURES)/anzeigen.png
+	convert $(HELP_PICTURES)/spiel.png -crop 612x470+0+0 +repage -depth 8 $(HELP_PICTURES)/ausschnitt.png
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done

@@ -7,6 +7,8 @@
 #include "game/exit.h"
 #include "game/menu_bar.h"
 #include "game/solve_command.h"
+#include "output/help.h"
+#include "output/print_board.h"
 
 namespace drz {
 
@@ -86,6 +88,12 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuPrintBoard:
+            PrintBoard(app.display);
+            break;
+        case kMenuInstructions:
+            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
             break;
         case kMenuExit:
             ConfirmExit(app);

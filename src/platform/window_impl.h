@@ -15,6 +15,7 @@
 #include "platform/frame_window.h"
 #include "platform/input_recorder.h"
 #include "platform/menu_registry.h"
+#include "platform/printer.h"
 #include "platform/screen_widget.h"
 #include "platform/window.h"
 
@@ -48,6 +49,8 @@ struct MainWindow::Impl {
     std::function<void()> onClose;
 
     std::deque<int> answers;  // queued message-box answers (tests)
+    std::deque<PrintDialogAnswer> printAnswers;  // queued print-dialog answers (tests)
+    std::unique_ptr<QWidget> help;  // the help window once a topic was shown; no game window owns it
     std::string lastBoxText;
     Cursor cursor = Cursor::Default;
     bool waitCursorShown = false;
