@@ -1,0 +1,182 @@
+// Printing: the layout in units, and whole prints to PDF read back (pages, text, the lattice in pixels).
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <filesystem>
+#include <map>
+
+#include "board/board_ops.h"
+#include "game/app.h"
+#include "oracle/lattice.h"
+#include "output/pdf_reader.h"
+#include "output/print_board.h"
+#include "output/print_layout.h"
+#include "platform/printer.h"
+
+namespace drz {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::Paper;
+using platform::Rgb;
+
+TEST(PrintLayout, UnitsAnchorsAndTitle) {
+    EXPECT_EQ(UnitsFor(13699, 9583).u, 95);  // A4 landscape at 1200 dpi
+    EXPECT_EQ(UnitsFor(13699, 9583).v, 93);
+    EXPECT_EQ(UnitsFor(100, 50).u, 0);  // too small: everything collapses onto the corner
+    const PrintUnits wide = UnitsFor(4800, 4800);
+    EXPECT_EQ(CellCorner(wide, 1, 1, 1).x, 165);
+    EXPECT_EQ(CellCorner(wide, 3, 9, 1).x + 4 * wide.u - CellCorner(wide, 1, 1, 1).x, 4356);
+    const PrintUnits a4{95, 93};
+    const PagePoint land = DigitAnchor(a4, true, 7, 2, 3);  // grid 7 at (53, 37) units
+    EXPECT_EQ(land.x, 54 * 95 + 4 * 95);
+    EXPECT_EQ(land.y, 36 * 93 + 102 + 6 * 93);
+    const PagePoint portrait = DigitAnchor(a4, false, 7, 2, 3);
+    EXPECT_EQ(portrait.x, land.x - 48);
+    EXPECT_EQ(portrait.y, land.y + 31);
+    EXPECT_EQ(DigitTextCorner(land, true, 9).x, land.x + 7);
+    EXPECT_EQ(DigitTextCorner(land, false, 8).x, land.x + 5);
+    EXPECT_EQ(DigitTextCorner(land, false, 9).x, land.x + 14);
+    EXPECT_EQ(DigitTextCorner(land, false, 9).y, land.y - 4);
+    EXPECT_EQ(TitleLine("Leicht", 312), "Schwierigkeitsgrad: Leicht mit 312 Zahlen");
+}
+
+struct PageGeometry {
+    int offsetX, offsetY;  // printable area on the sheet, device pixels
+    int u, v;
+};
+
+// What an independent printer of the same paper reports: where the printable area lies on the sheet.
+PageGeometry GeometryOf(Paper paper, bool landscape) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const QRect area = printer.pageRect(QPrinter::DevicePixel).toRect();
+    return {area.x(), area.y(), area.width() / 144, area.height() / 102};
+}
+
+class Printing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("drz_print_" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override { if (!getenv("DRZ_KEEP")) fs::remove_all(folder); }
+
+    // The full solution of the lattice in every copy; every third lattice cell a given.
+    void FillBoard() {
+        for (int k = 1; k <= 13; ++k)
+            for (int x = 1; x <= 9; ++x)
+                for (int y = 1; y <= 9; ++y) {
+                    const int X = oracle::LatticeX(k, x), Y = oracle::LatticeY(k, y);
+                    app.board.Cell(k, x, y) = static_cast<std::uint8_t>(oracle::LatticeSolution(X, Y));
+                    app.board.Given(k, x, y) = (X + 2 * Y) % 3 == 0 ? app.board.Cell(k, x, y) : 0;
+                }
+    }
+
+    std::string Print(Paper paper, bool landscape) {
+        const std::string pdf = (folder / "brett.pdf").string();
+        platform::QueuePrintDialogAnswer(app.window, {true, pdf, landscape, paper});
+        PrintBoard(app.display);
+        return pdf;
+    }
+
+    // Width of the run of pixels of one kind that crosses x (give or take the sheet's sub-pixel margin) at row y,
+    // in device pixels of the sheet at 1200 dpi; 0 when none does.
+    template <typename Kind>
+    int RunWidthAcross(const std::string& pdf, int x, int y, Kind kind) {
+        constexpr int kReach = 12, kSlack = 2;
+        const test::Crop crop = test::RasterCrop(pdf, 1200, x - kReach, y, 2 * kReach + 1, 1);
+        if (crop.w == 0) return -1;
+        for (int first = 0; first < crop.w;) {
+            int last = first;
+            while (last < crop.w && kind(crop.At(last, 0))) ++last;
+            if (last > first && first <= kReach + kSlack && last - 1 >= kReach - kSlack) return last - first;
+            first = last + 1;
+        }
+        return 0;
+    }
+
+    void ExpectLattice(const std::string& pdf, const PageGeometry& g) {
+        auto black = [](Rgb c) { return c.r < 80 && c.g < 80 && c.b < 80; };
+        auto red = [](Rgb c) { return c.r > 150 && c.g < 80 && c.b < 80; };
+        auto X = [&](int units) { return g.offsetX + units * g.u; };
+        auto Y = [&](double units) { return g.offsetY + static_cast<int>(units * g.v); };
+        // Grid 7 (53, 37): a cell line, a box line, and its grid edge; grid 1's outer box edge.
+        EXPECT_EQ(RunWidthAcross(pdf, X(53 + 4), Y(37 + 13.5), black), 1) << "cell line";
+        EXPECT_EQ(RunWidthAcross(pdf, X(53 + 24), Y(37 + 13.5), black), 5) << "box line";
+        EXPECT_EQ(RunWidthAcross(pdf, X(5), Y(1 + 4.5), black), 5) << "outer box line of grid 1";
+        // The sixteen shared boxes: red 7 pixels wide on both vertical edges.
+        for (int row : {6, 12, 18, 24})
+            for (int column : {6, 12, 18, 24}) {
+                const double middle = 1 + 3 * row + 4.5;
+                EXPECT_EQ(RunWidthAcross(pdf, X(5 + 4 * column), Y(middle), red), 7) << column << "," << row;
+                EXPECT_EQ(RunWidthAcross(pdf, X(5 + 4 * column + 12), Y(middle), red), 7) << column << "," << row;
+            }
+        // A box edge that no two grids share stays black.
+        EXPECT_EQ(RunWidthAcross(pdf, X(5 + 12), Y(1 + 4.5), red), 0);
+    }
+
+    App app;
+    fs::path folder;
+};
+
+TEST_F(Printing, FullBoardOnA4LandscapeAllDigitsTitleAndLattice) {
+    FillBoard();
+    const std::string pdf = Print(Paper::A4, true);
+    EXPECT_EQ(app.window.LastMessageBoxText(), "");
+    const std::string info = test::PdfInfo(pdf);
+    EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           Brett drucken"), std::string::npos) << info;
+
+    // Distinct givens of the lattice, counted here on the lattice itself.
+    int givens = 0;
+    for (int X = 0; X < oracle::kLatticeSize; ++X)
+        for (int Y = 0; Y < oracle::kLatticeSize; ++Y) givens += oracle::CopiesOf(X, Y).count > 0 && (X + 2 * Y) % 3 == 0;
+    const std::string text = test::PdfText(pdf);
+    const std::string title = "Schwierigkeitsgrad: Leicht mit " + std::to_string(givens) + " Zahlen";
+    ASSERT_NE(text.find(title), std::string::npos) << text.substr(0, 400);
+    std::map<char, int> digits;
+    for (char c : text.substr(0, text.find("Schwierigkeitsgrad"))) if (c >= '0' && c <= '9') ++digits[c];
+    int total = 0;
+    for (auto& [c, n] : digits) total += n;
+    EXPECT_EQ(total, 1053);  // the 144 shared cells twice, on top of each other
+    EXPECT_EQ(digits['0'], 0);
+    ExpectLattice(pdf, GeometryOf(Paper::A4, true));
+}
+
+TEST_F(Printing, EmptyBoardOnLetterPortraitInLetters) {
+    app.options.ShowNumerals = false;
+    app.board.Cell(5, 3, 3) = 9;  // one entry, printed as "I"
+    const std::string pdf = Print(Paper::Letter, false);
+    const std::string info = test::PdfInfo(pdf);
+    EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
+    EXPECT_NE(test::PdfText(pdf).find("Schwierigkeitsgrad: Leicht mit 0 Zahlen"), std::string::npos);
+    const PageGeometry g = GeometryOf(Paper::Letter, false);
+    ExpectLattice(pdf, g);
+    // The "I" sits 14 pixels right of its anchor, which moves half a column unit left on a portrait page.
+    const std::string words = test::RunCommand("pdftotext -bbox '" + pdf + "' -");
+    const std::size_t word = words.find("\">I</word>");
+    ASSERT_NE(word, std::string::npos) << words;
+    const std::size_t xMin = words.rfind("xMin=\"", word);
+    const double expected = (g.offsetX + 78 * g.u + 8 * g.u - (g.u + 1) / 2 + 14) * 72.0 / 1200.0;
+    EXPECT_NEAR(std::stod(words.substr(xMin + 6)), expected, 0.5);
+}
+
+TEST_F(Printing, CancelAndUnwritableFileReportThePrinterError) {
+    platform::QueuePrintDialogAnswer(app.window, {false, (folder / "nie.pdf").string(), true, Paper::A4});
+    app.window.QueueMessageBoxAnswer(1);
+    PrintBoard(app.display);
+    EXPECT_EQ(app.window.LastMessageBoxText(), "Druckerfehler!");
+    EXPECT_FALSE(fs::exists(folder / "nie.pdf"));
+
+    platform::QueuePrintDialogAnswer(app.window, {true, (folder / "fehlt" / "x.pdf").string(), true, Paper::A4});
+    app.window.QueueMessageBoxAnswer(1);
+    PrintBoard(app.display);
+    EXPECT_EQ(app.window.LastMessageBoxText(), "Druckerfehler!");
+}
+
+}  // namespace
+}  // namespace drz
