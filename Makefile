@@ -65,14 +65,17 @@ test-tsan: deps
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
 
-# Redraws the manual's pictures in data/help/bilder with the game's own display code (offscreen), then crops
-# the panels beside the board from the game picture. They are committed; remake them when the screen changes.
+# Redraws the manual's pictures in data/help/bilder with the game's own display code (offscreen): the whole
+# screen made 680 pixels wide, and two pieces of it at full size. They are committed; remake them when the screen changes.
 HELP_PICTURES := data/help/bilder
 help-pictures: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target help_pictures
-	QT_QPA_PLATFORM=offscreen $(BUILD)/help_pictures data/leicht.drz $(HELP_PICTURES)
-	convert $(HELP_PICTURES)/spiel.png -crop 318x602+1148+274 +repage -depth 8 $(HELP_PICTURES)/anzeigen.png
-	convert $(HELP_PICTURES)/spiel.png -crop 612x470+0+0 +repage -depth 8 $(HELP_PICTURES)/ausschnitt.png
+	@rm -rf $(BUILD)/help_pictures.out && mkdir -p $(BUILD)/help_pictures.out
+	QT_QPA_PLATFORM=offscreen $(BUILD)/help_pictures data/leicht.drz $(BUILD)/help_pictures.out
+	for f in start spiel buchstaben kandidaten; do \
+	  convert $(BUILD)/help_pictures.out/$$f.png -filter Lanczos -resize 680x +dither -colors 64 -depth 8 $(HELP_PICTURES)/$$f.png; done
+	convert $(BUILD)/help_pictures.out/spiel.png -crop 318x602+1148+274 +repage -depth 8 $(HELP_PICTURES)/anzeigen.png
+	convert $(BUILD)/help_pictures.out/spiel.png -crop 612x470+0+0 +repage -depth 8 $(HELP_PICTURES)/ausschnitt.png
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
@@ -37,8 +38,9 @@ HelpWindow::HelpWindow() : QWidget(nullptr) {
     engine_->setReadOnly(false);
     engine_->setupData();
     auto* splitter = new QSplitter(this);
+    QWidget* page = MakePagePanel();  // first: the side panel follows its browser
     splitter->addWidget(MakeSidePanel());
-    splitter->addWidget(MakePagePanel());
+    splitter->addWidget(page);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({kSideWidth, kWindowWidth - kSideWidth});
     auto* layout = new QHBoxLayout(this);
@@ -53,6 +55,12 @@ QWidget* HelpWindow::MakeSidePanel() {
     auto* tabs = new QTabWidget;
     QHelpContentWidget* contents = engine_->contentWidget();
     connect(contents, &QHelpContentWidget::linkActivated, this, [this](const QUrl& url) { Show(url); });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents, &QTreeView::expandAll);
+    // The contents follow the page shown, whichever way it was reached.
+    connect(browser_, &QTextBrowser::sourceChanged, contents, [contents](const QUrl& url) {
+        const QModelIndex index = contents->indexOf(url);
+        if (index.isValid()) contents->setCurrentIndex(index);
+    });
     tabs->addTab(contents, QStringLiteral("&Inhalt"));
     tabs->addTab(MakeIndexPage(), QStringLiteral("In&dex"));
     tabs->addTab(MakeSearchPage(), QStringLiteral("&Suche"));
