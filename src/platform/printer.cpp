@@ -1,87 +1,23 @@
-// The printer: a high-resolution QPrinter, the print dialog (or a queued answer), and a painter on its page.
+// The print job: a painter on the one page of a high-resolution QPrinter, in device pixels.
 #include "platform/printer.h"
 
-#include <QDir>
 #include <QFontMetrics>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include "platform/font_resolver.h"
-#include "platform/window_impl.h"
+#include "platform/printer_impl.h"
 
 namespace drz::platform {
 
 namespace {
 
-constexpr const char* kFallbackOutputFile = "brett.pdf";
-
 QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-QPageSize::PageSizeId PageSizeOf(Paper paper) {
-    switch (paper) {
-        case Paper::A3: return QPageSize::A3;
-        case Paper::A5: return QPageSize::A5;
-        case Paper::Letter: return QPageSize::Letter;
-        case Paper::A4: break;
-    }
-    return QPageSize::A4;
-}
-
-void PrintToFile(QPrinter& printer, const QString& file) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-}
-
 }  // namespace
-
-struct Printer::Impl {
-    explicit Impl(MainWindow& o) : owner(o), printer(QPrinter::HighResolution) {}
-
-    void Preset() {
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        // Without any printer the dialog offers a PDF file; Return then prints the board into the game's folder.
-        if (QPrinterInfo::availablePrinters().isEmpty())
-            PrintToFile(printer, QDir::current().absoluteFilePath(kFallbackOutputFile));
-    }
-
-    bool Apply(const PrintDialogAnswer& answer) {
-        if (!answer.accept) return false;
-        if (!answer.outputFile.empty()) PrintToFile(printer, QString::fromStdString(answer.outputFile));
-        printer.setPageSize(QPageSize(PageSizeOf(answer.paper)));
-        printer.setPageOrientation(answer.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-        return true;
-    }
-
-    MainWindow& owner;
-    QPrinter printer;
-    QPainter painter;
-    bool failed = false;
-};
-
-void QueuePrintDialogAnswer(MainWindow& window, PrintDialogAnswer answer) {
-    window.impl().printAnswers.push_back(std::move(answer));
-}
 
 Printer::Printer(MainWindow& owner) : impl_(std::make_unique<Impl>(owner)) {}
 
 Printer::~Printer() {
     if (impl_->painter.isActive()) impl_->painter.end();
-}
-
-bool Printer::Choose() {
-    impl_->Preset();
-    auto& answers = impl_->owner.impl().printAnswers;
-    if (!answers.empty()) {
-        const PrintDialogAnswer answer = answers.front();
-        answers.pop_front();
-        return impl_->Apply(answer);
-    }
-    MainWindow::Impl& window = impl_->owner.impl();
-    QPrintDialog dialog(&impl_->printer, window.open ? window.frame.get() : nullptr);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 bool Printer::Landscape() const { return impl_->printer.pageLayout().orientation() == QPageLayout::Landscape; }
