@@ -33,6 +33,7 @@ public:
     // Shows the page and brings the window to the front.
     void Show(const QUrl& url);
     HelpBrowser& Browser() { return *browser_; }
+    QHelpEngine& Engine() { return *engine_; }
 
 private:
     QWidget* MakeSidePanel();

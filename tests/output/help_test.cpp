@@ -2,11 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QHelpSearchEngine>
+#include <QTimer>
 #include <filesystem>
 
 #include "game/app.h"
 #include "output/help.h"
 #include "platform/help_viewer.h"
+#include "platform/help_window.h"
+#include "platform/window_impl.h"
 
 namespace drz {
 namespace {
@@ -46,6 +51,32 @@ TEST_F(Help, TheGamesTopicsShowAndASecondTopicReplacesTheFirst) {
     EXPECT_TRUE(view.visible);
     EXPECT_TRUE(view.url.ends_with("/Erklärung.htm")) << view.url;
     EXPECT_NE(view.text.find("Ziffern eintragen"), std::string::npos);
+}
+
+// Hits of a full-text search, once the index built at registration is there (it is built beside the game).
+int SearchHits(QHelpSearchEngine& search, const QString& words) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QEventLoop loop;
+        int hits = 0;
+        QObject::connect(&search, &QHelpSearchEngine::searchingFinished, &loop, [&](int count) {
+            hits = count;
+            loop.quit();
+        });
+        QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+        search.search(words);
+        loop.exec();
+        if (hits > 0) return hits;
+        QTimer::singleShot(200, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return 0;
+}
+
+TEST_F(Help, FullTextSearchFindsTheManualsPages) {
+    Shown("Übersicht.htm");
+    auto* help = static_cast<platform::HelpWindow*>(app.window.impl().help.get());
+    ASSERT_NE(help, nullptr);
+    EXPECT_GE(SearchHits(*help->Engine().searchEngine(), QStringLiteral("Ruhmeshalle")), 3);
 }
 
 TEST_F(Help, MissingFileOrTopicGiveTheMessageWithTheFileAsPassed) {
