@@ -18,17 +18,13 @@ class PrintAndHelpItems : public ::testing::Test {
 protected:
     void SetUp() override {
         StartUp(app);
-        before = fs::current_path();
-        folder = fs::temp_directory_path() / ("drz_items_" + std::to_string(::getpid()));
         fs::create_directories(folder);
         fs::current_path(folder);
     }
-    void TearDown() override {
-        fs::current_path(before);
-        fs::remove_all(folder);
-    }
+    void TearDown() override { fs::current_path(before), fs::remove_all(folder); }
     App app;
-    fs::path before, folder;
+    fs::path before = fs::current_path();
+    fs::path folder = fs::temp_directory_path() / ("drz_items_" + std::to_string(::getpid()));
 };
 
 TEST_F(PrintAndHelpItems, PrintBoardWritesThePageAndInstructionsAskForTheOverview) {
