@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/colour.h"
+#include "platform/dialog_step.h"
 #include "platform/events.h"
 
 namespace drz::platform {
@@ -83,6 +85,10 @@ public:
     int MessageBox(int icon, std::string_view text, int defaultButton, std::string_view captions);
     void QueueMessageBoxAnswer(int button);
     std::string LastMessageBoxText() const;
+    // Dialog forms (slot choice, name, hall of fame, about) run modally over the window. A test can queue what
+    // the player does in the next form that opens; each form takes the next queued steps once it is shown.
+    void QueueDialogSteps(std::vector<DialogStep> steps);
+    std::string LastDialogTitle() const;  // title of the form shown last
 
     void SetCursor(Cursor cursor);
     Cursor CurrentCursor() const;

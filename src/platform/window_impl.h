@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/canvas_impl.h"
@@ -52,6 +53,8 @@ struct MainWindow::Impl {
     std::deque<PrintDialogAnswer> printAnswers;  // queued print-dialog answers (tests)
     std::unique_ptr<QWidget> help;  // the help window once a topic was shown; no game window owns it
     std::string lastBoxText;
+    std::deque<std::vector<DialogStep>> dialogSteps;  // queued steps for the next dialog forms (tests)
+    std::string lastDialogTitle;
     Cursor cursor = Cursor::Default;
     bool waitCursorShown = false;
 };

@@ -1,0 +1,54 @@
+// Dialog forms run modally the game's way: owner disabled, own wait loop, owner enabled again.
+#include "platform/modal_form.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include "platform/dialog_steps.h"
+#include "platform/window_impl.h"
+
+namespace drz::platform {
+
+namespace {
+
+void ShowOwnedAt(MainWindow::Impl& owner, QDialog& form, int dx, int dy) {
+    QWidget* frame = owner.frame.get();
+    form.setParent(frame, form.windowFlags() | Qt::Dialog);
+    form.setEnabled(true);  // a window may stay enabled over its disabled owner; it must, to take the input
+    form.move(frame->frameGeometry().topLeft() + QPoint(dx, dy));
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
+void EnableOwner(MainWindow::Impl& owner) {
+    owner.frame->setEnabled(true);
+    if (!owner.open) return;
+    owner.frame->activateWindow();
+    owner.view->setFocus();
+}
+
+}  // namespace
+
+void RunModalForm(MainWindow& window, QDialog& form, int dx, int dy, const std::function<bool()>& done) {
+    MainWindow::Impl& owner = window.impl();
+    owner.frame->setEnabled(false);
+    owner.input.ForgetButtons();  // the releases of buttons held now go to the form
+    ShowOwnedAt(owner, form, dx, dy);
+    owner.lastDialogTitle = form.windowTitle().toStdString();
+    std::shared_ptr<bool> playing;
+    if (!owner.dialogSteps.empty()) {
+        playing = PlayDialogSteps(form, std::move(owner.dialogSteps.front()));
+        owner.dialogSteps.pop_front();
+    }
+    while (owner.open && form.isVisible() && !(done && done()))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (playing) *playing = false;  // steps left over belong to this run only
+    form.hide();
+    EnableOwner(owner);
+}
+
+void MainWindow::QueueDialogSteps(std::vector<DialogStep> steps) { impl_->dialogSteps.push_back(std::move(steps)); }
+std::string MainWindow::LastDialogTitle() const { return impl_->lastDialogTitle; }
+
+}  // namespace drz::platform
