@@ -7,6 +7,7 @@
 #include "game/exit.h"
 #include "game/menu_bar.h"
 #include "game/solve_command.h"
+#include "output/about.h"
 #include "output/help.h"
 #include "output/print_board.h"
 
@@ -88,6 +89,9 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuAbout:
+            ShowAboutDialog(app.display);  // the old help's "Einführung" would follow; there is only the HTML help
             break;
         case kMenuPrintBoard:
             PrintBoard(app.display);
