@@ -3,18 +3,22 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+RELEASE_BUILD ?= build-release
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
 BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
                     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
-TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical
+TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \
+                    desktop-file-utils appstream dpkg-dev
 PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
 
-CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
+# The project's own builds make every warning fatal; a packager's plain CMake build only reports them.
+CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON
 
-.PHONY: all deps build run test test-release test-asan test-tsan bench levels help-pictures clean
+.PHONY: all deps build run test test-release test-asan test-tsan test-packager-build package bench levels \
+        help-pictures clean
 
 all: build
 
@@ -43,7 +47,7 @@ run: build
 	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
-test: deps test-release test-asan test-tsan
+test: deps test-release test-asan test-tsan test-packager-build
 	@echo "All test runs passed."
 
 test-release: build
@@ -53,13 +57,24 @@ test-asan: deps
 	$(CMAKE_CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=asan -DDRZ_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS) -LE e2e
+	  ctest --output-on-failure -j $(JOBS) -LE 'e2e|package'
 
 test-tsan: deps
 	$(CMAKE_CONFIGURE) -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=tsan -DDRZ_BUILD_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_clock
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
 	  ctest --output-on-failure -L clock
+
+# Everything built as a packager would: Release, Debian's default flags, warnings reported but not fatal.
+test-packager-build: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(RELEASE_BUILD) -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+# A Debian package of the installed game, in $(BUILD)/package.
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
 
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
@@ -81,4 +96,4 @@ bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(RELEASE_BUILD)
