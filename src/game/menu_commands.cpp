@@ -7,6 +7,9 @@
 #include "game/exit.h"
 #include "game/menu_bar.h"
 #include "game/solve_command.h"
+#include "output/about.h"
+#include "output/help.h"
+#include "output/print_board.h"
 
 namespace drz {
 
@@ -86,6 +89,15 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuAbout:
+            ShowAboutDialog(app.display);  // the old help's "Einführung" would follow; there is only the HTML help
+            break;
+        case kMenuPrintBoard:
+            PrintBoard(app.display);
+            break;
+        case kMenuInstructions:
+            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
             break;
         case kMenuExit:
             ConfirmExit(app);
