@@ -10,6 +10,9 @@
 #include "game/menu_bar.h"
 #include "game/slot_dialogs.h"
 #include "game/solve_command.h"
+#include "output/about.h"
+#include "output/help.h"
+#include "output/print_board.h"
 #include "storage/board_file.h"
 
 namespace drz {
@@ -117,6 +120,15 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuAbout:
+            ShowAboutDialog(app.display);  // the old help's "Einführung" would follow; there is only the HTML help
+            break;
+        case kMenuPrintBoard:
+            PrintBoard(app.display);
+            break;
+        case kMenuInstructions:
+            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
             break;
         case kMenuExit:
             ConfirmExit(app);

@@ -1,8 +1,10 @@
-// help.h — the help window, opened at a topic of the help file.
+// help.h — opening a topic of the game's help file in the help window.
 #pragma once
 
 #include <string_view>
 
 #include "display/display.h"
 
-namespace drz { void ShowHtmlHelpTopic(Display& d, std::string_view file, std::string_view topic); }
+namespace drz {
+void ShowHtmlHelpTopic(Display& d, std::string_view file, std::string_view topic);
+}
