@@ -8,6 +8,7 @@
 #include "game/exit.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
+#include "input/picker_pad.h"
 
 namespace drz {
 
@@ -44,6 +45,9 @@ void StartUp(App& app) {
     app.panels.HelpText = kIdleHelpText;
     window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Palette[15]);
     window.SetCloseHandler([&app] { Win_0_Close(app); });
+    window.SetMouseMoveHandler([&app](int x, int y) {
+        Win_0_MouseMove(app.display, app.input, 0, 0, static_cast<float>(x), static_cast<float>(y));
+    });
     DrawStartScreen(app);
     app.options.UseHtmlHelp = DetectHtmlHelp();
     UseFont(app.display, 16);
