@@ -3,17 +3,22 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+RELEASE_BUILD ?= build-release
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
-BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
-RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins
-TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical
+BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
+                    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
+RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
+TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \
+                    desktop-file-utils appstream dpkg-dev
 PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
 
-CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
+# The project's own builds make every warning fatal; a packager's plain CMake build only reports them.
+CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON
 
-.PHONY: all deps build run test test-release test-asan test-tsan bench levels clean
+.PHONY: all deps build run test test-release test-asan test-tsan test-packager-build package bench levels \
+        help-pictures clean
 
 all: build
 
@@ -34,14 +39,15 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The game reads and writes its files in its working folder: the level files are copied there (always the
-# current ones; the player's own brett.drz and hall of fame stay as they are).
+# The game reads and writes its files in its working folder: the level files and the help file are copied there
+# (always the current ones; the player's own brett.drz and hall of fame stay as they are).
 run: build
 	@mkdir -p $(RUN_DIR)
 	@for f in data/*.drz; do [ -e "$$f" ] && cp "$$f" $(RUN_DIR)/ || true; done
+	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
-test: deps test-release test-asan test-tsan
+test: deps test-release test-asan test-tsan test-packager-build
 	@echo "All test runs passed."
 
 test-release: build
@@ -51,7 +57,7 @@ test-asan: deps
 	$(CMAKE_CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=asan -DDRZ_BUILD_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --output-on-failure -j $(JOBS) -LE e2e
+	  ctest --output-on-failure -j $(JOBS) -LE 'e2e|package'
 
 test-tsan: deps
 	$(CMAKE_CONFIGURE) -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=tsan -DDRZ_BUILD_BENCH=OFF
@@ -59,12 +65,35 @@ test-tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
 	  ctest --output-on-failure -L clock
 
+# Everything built as a packager would: Release, Debian's default flags, warnings reported but not fatal.
+test-packager-build: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(RELEASE_BUILD) -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+
+# A Debian package of the installed game, in $(BUILD)/package.
+package: build
+	cd $(BUILD) && cpack -G DEB -B package
+
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
+
+# Redraws the manual's pictures in data/help/bilder with the game's own display code (offscreen): the whole
+# screen made 680 pixels wide, and two pieces of it at full size. They are committed; remake them when the screen changes.
+HELP_PICTURES := data/help/bilder
+help-pictures: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target help_pictures
+	@rm -rf $(BUILD)/help_pictures.out && mkdir -p $(BUILD)/help_pictures.out
+	QT_QPA_PLATFORM=offscreen $(BUILD)/help_pictures data/leicht.drz $(BUILD)/help_pictures.out
+	for f in start spiel buchstaben kandidaten; do \
+	  convert $(BUILD)/help_pictures.out/$$f.png -filter Lanczos -resize 680x +dither -colors 64 -depth 8 $(HELP_PICTURES)/$$f.png; done
+	convert $(BUILD)/help_pictures.out/spiel.png -crop 318x602+1148+274 +repage -depth 8 $(HELP_PICTURES)/anzeigen.png
+	convert $(BUILD)/help_pictures.out/spiel.png -crop 612x470+0+0 +repage -depth 8 $(HELP_PICTURES)/ausschnitt.png
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(RELEASE_BUILD)

@@ -6,6 +6,7 @@
 #include "display/display.h"
 #include "display/state.h"
 #include "engine/random.h"
+#include "input/input_state.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
 #include "storage/hall_of_fame.h"
@@ -21,6 +22,8 @@ struct App {
     HallOfFame hallOfFame;  // the four lists of "Champions.Rhm", PlayerName and NameConfirmed
     Display display{window, window.Screen(), board, options, panels, clock};
     RandomSource random{FreshSeed()};  // the one random source of the game: deals and shuffles
+    InputState input;                   // pointer, picker pad and its saved background
+    std::int16_t SlotIndex = 0;         // slot chosen last in the slot dialog; it reopens there
     platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar
     // Declared after the window, so it is stopped and joined before the window goes.
     ClockThread clockThread{clock, platform::Timer,

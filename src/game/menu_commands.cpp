@@ -4,10 +4,17 @@
 #include "display/board_view.h"
 #include "display/panels.h"
 #include "engine/shuffle.h"
+#include "game/deal_commands.h"
 #include "game/exit.h"
+#include "game/game_loops.h"
 #include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
+#include "game/slot_dialogs.h"
 #include "game/solve_command.h"
+#include "output/about.h"
+#include "output/help.h"
+#include "output/print_board.h"
+#include "storage/board_file.h"
 
 namespace drz {
 
@@ -63,6 +70,33 @@ void ShuffleAndShow(App& app) {
 
 void PerformAction(App& app, int id) {
     switch (id) {
+        case kMenuNewGame:
+            NewGame(app);
+            break;
+        case kMenuStartGame:
+            PlayLoop(app);
+            break;
+        case kMenuOwnBoard:
+            OwnBoardLoop(app);
+            app.options.OwnBoardEntry = false;
+            break;
+        case kMenuPrintGame:
+            PrintNewGame(app);
+            break;
+        case kMenuLoadBoard:
+            app.options.BoardFile = kPlayerBoardFile;
+            LoadBoardDialog(app);
+            ShowGivenCount(app.display);
+            PlayLoop(app);
+            break;
+        case kMenuSaveBoard:
+            SaveBoardDialog(app);
+            PlayLoop(app);
+            break;
+        case kMenuRestart:
+            ClearEntries(app.board);
+            PlayLoop(app);
+            break;
         case kMenuSolveBoard:
             RunSolveCommand(app);
             break;
@@ -90,6 +124,15 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuHallOfFame:
             ShowHallOfFame(app);
+            break;
+        case kMenuAbout:
+            ShowAboutDialog(app.display);  // the old help's "Einführung" would follow; there is only the HTML help
+            break;
+        case kMenuPrintBoard:
+            PrintBoard(app.display);
+            break;
+        case kMenuInstructions:
+            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
             break;
         case kMenuExit:
             ConfirmExit(app);

@@ -7,6 +7,8 @@ namespace drz {
 
 constexpr const char* kIdleHelpText = "Bitte Menupunkt auswählen!";
 constexpr const char* kClickCellHelpText = "Bitte ein Feld anklicken!";
+constexpr const char* kHelpFile = "Dreizehner.chm";
+constexpr const char* kOverviewTopic = "Übersicht.htm";
 
 // Runs the menu item with this id to completion; the screen is back in the idle state afterwards.
 void Win_0_MenuEvent(App& app, int id);

@@ -9,6 +9,7 @@
 #include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
+#include "input/picker_pad.h"
 #include "platform/today.h"
 #include "storage/hall_of_fame_file.h"
 
@@ -50,6 +51,9 @@ void StartUp(App& app) {
     app.panels.HelpText = kIdleHelpText;
     window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Palette[15]);
     window.SetCloseHandler([&app] { Win_0_Close(app); });
+    window.SetMouseMoveHandler([&app](int x, int y) {
+        Win_0_MouseMove(app.display, app.input, 0, 0, static_cast<float>(x), static_cast<float>(y));
+    });
     DrawStartScreen(app);
     app.options.UseHtmlHelp = DetectHtmlHelp();
     UseFont(app.display, 16);

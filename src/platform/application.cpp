@@ -16,15 +16,19 @@ struct Application::Impl {
     Impl(int& argc, char** argv) : app(argc, argv) {}
     QApplication app;
     QTranslator translator;
+    QTranslator helpTranslator;  // the help window's search and index widgets
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
     // The game ends only through its own exit question; closing a dialog must never end the run by itself.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
-    if (impl_->translator.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (impl_->translator.load(german, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
         QCoreApplication::installTranslator(&impl_->translator);
+    if (impl_->helpTranslator.load(german, QStringLiteral("qt_help"), QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(&impl_->helpTranslator);
 }
 
 Application::~Application() {

@@ -63,6 +63,7 @@ void MainWindow::WaitButtonsReleased() {
 void MainWindow::SetMouseMoveHandler(std::function<void(int x, int y)> handler) { impl_->mouseMove = std::move(handler); }
 void MainWindow::SetCloseHandler(std::function<void()> handler) { impl_->onClose = std::move(handler); }
 void MainWindow::PostInput(const InputEvent& event) { impl_->input.Post(event); }
+void MainWindow::PostMove(int x, int y) { impl_->input.Move(x, y); }
 void MainWindow::RequestClose() { impl_->input.Close(); }
 
 }  // namespace drz::platform

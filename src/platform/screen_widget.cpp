@@ -27,15 +27,18 @@ void ScreenWidget::SetSurround(const QColor& colour) {
 
 QSize ScreenWidget::sizeHint() const { return {kScreenWidth, kScreenHeight}; }
 
+// The picture keeps its aspect. From twice its size on it is enlarged by whole numbers only, so every pixel
+// becomes a crisp square; below that it is scaled by any factor, smoothly.
 double ScreenWidget::Scale() const {
-    return std::min(double(width()) / kScreenWidth, double(height()) / kScreenHeight);
+    const double s = std::min(double(width()) / kScreenWidth, double(height()) / kScreenHeight);
+    return s >= 2.0 ? std::floor(s) : s;
 }
 
 QRect ScreenWidget::PictureRect() const {
     const double s = Scale();
     const int w = static_cast<int>(std::lround(kScreenWidth * s));
     const int h = static_cast<int>(std::lround(kScreenHeight * s));
-    return {0, 0, w, h};  // anchored top-left: a window a little larger than the picture shows it 1:1
+    return {0, 0, w, h};  // anchored at the top-left corner
 }
 
 QPoint ScreenWidget::ToPicture(const QPointF& widgetPos) const {
@@ -49,10 +52,16 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = PictureRect();
     if (r.size() != size()) p.fillRect(rect(), surround_);
-    if (r.size() != image_.size()) p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(r, image_);
+    const double s = Scale();
+    if (s == std::floor(s)) {
+        p.drawImage(r, image_);  // 1:1 or a whole-number enlargement: pixels repeated, never blurred
+    } else {
+        // Averaging over the covered pixels keeps thin lines and small text visible when the picture shrinks,
+        // which sampling would drop.
+        p.drawImage(r.topLeft(), image_.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
     p.translate(r.topLeft());
-    p.scale(Scale(), Scale());
+    p.scale(s, s);
     label_.Paint(p);
 }
 

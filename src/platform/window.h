@@ -76,6 +76,8 @@ public:
     void SetCloseHandler(std::function<void()> handler);
     // Queues an event as if it had come from the player (scripted tests, and menu choices made by tests).
     void PostInput(const InputEvent& event);
+    // Queues a pointer move to (x, y) as if the player had moved the mouse there (scripted tests).
+    void PostMove(int x, int y);
     // Asks for the window to be closed as the close box does (tests).
     void RequestClose();
 

@@ -16,6 +16,7 @@
 #include "platform/frame_window.h"
 #include "platform/input_recorder.h"
 #include "platform/menu_registry.h"
+#include "platform/printer.h"
 #include "platform/screen_widget.h"
 #include "platform/window.h"
 
@@ -49,6 +50,8 @@ struct MainWindow::Impl {
     std::function<void()> onClose;
 
     std::deque<int> answers;  // queued message-box answers (tests)
+    std::deque<PrintDialogAnswer> printAnswers;  // queued print-dialog answers (tests)
+    std::unique_ptr<QWidget> help;  // the help window once a topic was shown; no game window owns it
     std::string lastBoxText;
     std::deque<std::vector<DialogStep>> dialogSteps;  // queued steps for the next dialog forms (tests)
     std::string lastDialogTitle;

@@ -109,6 +109,13 @@ DealOutcome DealLevelBoard(Board& board, int level, RandomSource& random, const 
     DealOutcome deal;
     deal.file = folder.empty() ? fs::path(LevelFileName(level)) : folder / LevelFileName(level);
     deal.slot = random.Random(kBoardSlots);
+    // A level file holds all four boards; one that does not is damaged, whichever slot was drawn.
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(deal.file, ec);
+    if (!ec && size < kFillerOffset) {
+        deal.load = Failed(LoadStatus::TooShort, "Die Stufendatei " + Quoted(deal.file) + " ist zu kurz für vier Bretter.");
+        return deal;
+    }
     deal.load = LoadBoardSlot(board, deal.file, deal.slot);
     return deal;
 }

@@ -57,7 +57,8 @@ struct DealOutcome {
 };
 
 // DealLevelBoard: the level file of `level` in `folder` (the working folder when empty), slot
-// Random(4), loaded as LoadBoardSlot does. The caller goes on as for a new game (clock, shuffle, marks).
+// Random(4), loaded as LoadBoardSlot does. A level file too short for all four board blocks is TooShort
+// whichever slot was drawn, and deals nothing. The caller goes on as for a new game (clock, shuffle, marks).
 DealOutcome DealLevelBoard(Board& board, int level, RandomSource& random, const std::filesystem::path& folder = {});
 
 }  // namespace drz

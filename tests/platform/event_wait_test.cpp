@@ -314,5 +314,22 @@ TEST_F(EventWaitTest, PauseKeepsInputForLater) {
     EXPECT_EQ(w.WaitEvent().param, 'a');
 }
 
+TEST_F(EventWaitTest, ShrunkPictureKeepsThinLinesAndWholeEnlargementsStayCrisp) {
+    ScreenWidget* view = w.impl().view;
+    Canvas& screen = w.Screen();
+    screen.Clear({255, 255, 255});
+    screen.SetForeground({0, 0, 0});
+    screen.Line(101, 0, 101, 200);  // one pixel wide, at an odd column that halving by sampling would skip
+    view->resize(kScreenWidth / 2, kScreenHeight / 2);
+    const QImage half = view->grab().toImage();
+    EXPECT_LT(qGray(half.pixel(50, 50)), 200) << "the line is still to be seen";
+    view->resize(kScreenWidth * 2 + 300, kScreenHeight * 2 + 100);  // 2.1 times: shown at exactly twice the size
+    EXPECT_EQ(view->PictureRect(), QRect(0, 0, 2 * kScreenWidth, 2 * kScreenHeight));
+    const QImage twice = view->grab().toImage();
+    for (int x : {202, 203}) EXPECT_EQ(twice.pixel(x, 50), qRgb(0, 0, 0)) << x;
+    for (int x : {201, 204}) EXPECT_EQ(twice.pixel(x, 50), qRgb(255, 255, 255)) << x;
+    EXPECT_EQ(view->ToPicture(QPointF(203.5, 51.5)), QPoint(101, 25));
+}
+
 }  // namespace
 }  // namespace drz::platform

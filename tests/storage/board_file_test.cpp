@@ -351,5 +351,22 @@ TEST_F(BoardFileTest, DealingTakesTheDrawnSlotOfTheLevelFile) {
     EXPECT_EQ(DealLevelBoard(*board, 0, random, folder_).load.status, LoadStatus::Missing);
 }
 
+TEST_F(BoardFileTest, ALevelFileShortOfFourBoardsDealsNothingWhicheverSlotIsDrawn) {
+    Bytes bytes(2800 * 3 + 5, 7);  // slots 0..2 readable, slot 3 not
+    Write(File("leicht.drz"), bytes);
+    for (std::uint64_t seed = 0; seed < 12; ++seed) {
+        RandomSource random(seed);
+        auto board = std::make_unique<Board>();
+        const DealOutcome deal = DealLevelBoard(*board, 0, random, folder_);
+        EXPECT_EQ(deal.load.status, LoadStatus::TooShort);
+        EXPECT_FALSE(deal.load.BoardChanged());
+        EXPECT_EQ(board->Cell(1, 1, 1), 0);
+    }
+    Write(File("leicht.drz"), Bytes(11200, 0));  // just the four board blocks: a good level file
+    RandomSource random(3);
+    auto board = std::make_unique<Board>();
+    EXPECT_EQ(DealLevelBoard(*board, 0, random, folder_).load.status, LoadStatus::BoardsOnly);
+}
+
 }  // namespace
 }  // namespace drz

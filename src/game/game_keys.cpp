@@ -1,0 +1,106 @@
+// The key table of the play loop and of own-board entry.
+#include "game/game_keys.h"
+
+#include "board/board_ops.h"
+#include "display/board_view.h"
+#include "display/clock.h"
+#include "engine/shuffle.h"
+#include "game/solve_command.h"
+
+namespace drz {
+
+namespace {
+
+constexpr int kEscape = 27;
+
+// Escape leaves the loop, unless its release belongs to the pad or a question just closed: that one
+// release is swallowed, and the next Escape works again.
+bool EscapeKey(App& app, GameLoop loop) {
+    if (app.options.IgnoreEscape) {
+        app.options.IgnoreEscape = false;
+        return false;
+    }
+    AbortGame(app, loop);
+    if (loop == GameLoop::Play) UpdateClock(app.display);
+    return true;
+}
+
+// K then O, with any keys between: the forced-step solver. In play the game stops being timed, and the
+// player's contradictory entries are thrown away for a second run from the givens.
+void SolveKey(App& app, GameLoop loop) {
+    if (app.options.KeyPrefix == "K") {
+        if (loop == GameLoop::Play) {
+            app.clock.ClockRunning = false;
+            RunSolveCommand(app);
+            UpdateClock(app.display);
+        } else {
+            RunSolveBoard(app);
+        }
+    }
+    app.options.KeyPrefix.clear();
+}
+
+void ToggleCandidates(App& app) {
+    app.clock.ClockRunning = false;
+    app.board.SetAllMarks(false);
+    app.options.ShowCandidates = !app.options.ShowCandidates;
+    if (!app.options.ShowCandidates) app.board.SetAllMarks(false);
+    RedrawCells(app.display);
+}
+
+void SetAllMarks(App& app, bool on) {
+    app.board.SetAllMarks(on);
+    RedrawCells(app.display);
+}
+
+}  // namespace
+
+bool KeyBelongsToPad(App& app, int key) {
+    if (key == 0 || key != app.input.PadKeyRelease) return false;
+    app.input.PadKeyRelease = 0;
+    return true;
+}
+
+bool GameKey(App& app, GameLoop loop, int key) {
+    const bool play = loop == GameLoop::Play;
+    switch (key) {
+        case 'N':
+            ClearEntries(app.board);
+            RedrawCells(app.display);
+            return false;
+        case 'L': return PressButton(app, loop, CommandButton::Load);
+        case 'S': return PressButton(app, loop, CommandButton::Save);
+        case 'D': return PressButton(app, loop, CommandButton::Print);
+        case 'H': return PressButton(app, loop, CommandButton::Help);
+        case kEscape: return EscapeKey(app, loop);
+        case 'A':
+            if (!app.options.ShowNumerals) return false;  // with letters shown A is the digit 1
+            AbortGame(app, loop);
+            return true;
+        case 'K':
+            app.options.KeyPrefix.assign(1, 'K');
+            return false;
+        case 'O':
+            SolveKey(app, loop);
+            return false;
+        case 'F':
+            if (play) SetAllMarks(app, true);
+            return false;
+        case 'C':
+            if (play) SetAllMarks(app, false);
+            return false;
+        case 'M':
+            ToggleCandidates(app);
+            return false;
+        case 'X':
+            if (!play) {
+                ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
+                RedrawCells(app.display);
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace drz

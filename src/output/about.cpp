@@ -1,0 +1,26 @@
+#include "output/about.h"
+
+#include "platform/about_dialog.h"
+
+#ifndef DRZ_VERSION
+#error "DRZ_VERSION comes from the project version of the build"
+#endif
+
+namespace drz {
+
+void ShowAboutDialog(Display& d) {
+    platform::AboutText text;
+    text.title = "über Dreizehner";
+    text.lines = {
+        "Dreizehner",
+        "Version " DRZ_VERSION,
+        "Ein Zahlenrätsel aus dreizehn überlappenden Sudoku-Gittern: 909 Felder, sechzehn gemeinsame Blöcke, "
+        "vier Schwierigkeitsgrade, Ruhmeshalle, Druck und Anleitung.",
+        "Von Mirav.",
+        "Geschrieben in C++20 mit Qt " + platform::ToolkitVersion() +
+            " (Widgets, PrintSupport, Help) und SQLite für die Anleitung.",
+    };
+    platform::ShowInfDialog(d.window, text);
+}
+
+}  // namespace drz

@@ -1,0 +1,123 @@
+// The print: the printer chosen in the dialog, the lattice in three layers, the digits, the title line.
+#include "output/print_board.h"
+
+#include <cstdint>
+
+#include "board/board_ops.h"
+#include "board/geometry.h"
+#include "display/board_view.h"
+#include "display/palette.h"
+#include "output/print_layout.h"
+#include "platform/printer.h"
+
+namespace drz {
+
+namespace {
+
+constexpr const char* kPrinterError = "Druckerfehler!";
+constexpr const char* kDocumentName = "Brett drucken";
+constexpr const char* kPrintFace = "ARIAL";
+constexpr int kDigitPoints = 16;
+constexpr int kTitlePoints = 10;
+
+// The page being printed and what PrintCellDigit needs to place a digit on it.
+struct PrintPage {
+    platform::Printer& printer;
+    PrintUnits units;
+    bool PrintLandscape;
+    const Options& options;
+};
+
+void ReportPrinterError(Display& d) { d.window.MessageBox(0, kPrinterError, 1, "OK"); }
+
+// Shows the print dialog with landscape preset; false (after the message) when the print is aborted.
+bool ChoosePrinter(Display& d, platform::Printer& printer, bool& PrintLandscape) {
+    if (!printer.Choose()) {
+        ReportPrinterError(d);
+        return false;
+    }
+    PrintLandscape = printer.Landscape();
+    return true;
+}
+
+void PrintCellLines(PrintPage& page) {
+    const PrintUnits u = page.units;
+    for (int k = 1; k <= kGridCount; ++k)
+        for (int y = 1; y <= 9; ++y)
+            for (int x = 1; x <= 9; ++x) {
+                const PagePoint c = CellCorner(u, k, x, y);
+                page.printer.Outline(c.x, c.y, 4 * u.u, 3 * u.v);
+            }
+}
+
+void PrintBoxLines(PrintPage& page) {
+    const PrintUnits u = page.units;
+    for (int k = 1; k <= kGridCount; ++k)
+        for (int boxRow = 0; boxRow < 3; ++boxRow)
+            for (int boxColumn = 0; boxColumn < 3; ++boxColumn) {
+                const PagePoint c = CellCorner(u, k, 1 + 3 * boxColumn, 1 + 3 * boxRow);
+                page.printer.Outline(c.x, c.y, 12 * u.u, 9 * u.v);
+            }
+}
+
+void PrintSharedBoxes(PrintPage& page) {
+    for (const PagePoint& c : SharedBoxCorners(page.units))
+        page.printer.Outline(c.x, c.y, 12 * page.units.u, 9 * page.units.v);
+}
+
+// Prints digit d of cell (x, y) of grid k; nothing for 0.
+void PrintCellDigit(PrintPage& page, std::int16_t k, std::int16_t x, std::int16_t y, std::uint8_t d) {
+    if (d == 0) return;
+    const PagePoint anchor = DigitAnchor(page.units, page.PrintLandscape, k, x, y);
+    const PagePoint corner = DigitTextCorner(anchor, page.options.ShowNumerals, d);
+    page.printer.Text(corner.x, corner.y, DigitGlyph(page.options, d));
+}
+
+// Every digit of every grid: the cells of a shared box are printed from both grids, at one place.
+void PrintDigits(PrintPage& page, const Board& board) {
+    for (std::int16_t k = 1; k <= kGridCount; ++k)
+        for (std::int16_t x = 1; x <= 9; ++x)
+            for (std::int16_t y = 1; y <= 9; ++y) PrintCellDigit(page, k, x, y, board.Cell(k, x, y));
+}
+
+std::string_view CurrentLevelName(const Options& options) {
+    const int level = options.CurrentLevel;
+    return level >= 0 && level < static_cast<int>(LevelName.size()) ? LevelName[level] : LevelName[0];
+}
+
+// The layers go down in their colours, each over the ones before: the page is white, so a bitwise merge
+// would leave it white; normal painting gives the picture the merge gives on the screen's white cells.
+void PrintLayers(Display& d, PrintPage& page) {
+    platform::Printer& printer = page.printer;
+    printer.SetPen(Palette[0], 1);
+    PrintCellLines(page);
+    printer.SetPen(Palette[0], 5);
+    PrintBoxLines(page);
+    printer.SetPen(Palette[1], 7);
+    PrintSharedBoxes(page);
+    printer.SetPen(Palette[0], 1);
+    printer.SetFont(kPrintFace, kDigitPoints, true);
+    PrintDigits(page, d.board);
+    const int givens = CountGivens(d.board);
+    printer.SetFont(kPrintFace, kTitlePoints, false);
+    const PagePoint title = TitleCorner(page.units);
+    printer.Text(title.x, title.y, TitleLine(CurrentLevelName(d.options), givens));
+}
+
+}  // namespace
+
+void PrintBoard(Display& d) {
+    platform::Printer printer(d.window);
+    bool PrintLandscape = true;
+    if (!ChoosePrinter(d, printer, PrintLandscape)) return;
+    if (!printer.Begin(kDocumentName)) {
+        ReportPrinterError(d);
+        return;
+    }
+    printer.SetFont(kPrintFace, kDigitPoints, false);
+    PrintPage page{printer, UnitsFor(printer.PageWidth(), printer.PageHeight()), PrintLandscape, d.options};
+    PrintLayers(d, page);
+    if (!printer.End()) ReportPrinterError(d);
+}
+
+}  // namespace drz

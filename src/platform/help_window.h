@@ -1,0 +1,52 @@
+// help_window.h — the help window's widgets: contents, index and full-text search beside the page, back and forward.
+#pragma once
+
+#include <QHelpEngine>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QWidget>
+#include <memory>
+
+class QToolButton;
+
+namespace drz::platform {
+
+// A page browser that fetches qthelp:// pages and pictures from the help engine.
+class HelpBrowser : public QTextBrowser {
+public:
+    HelpBrowser(QHelpEngineCore& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
+    QVariant loadResource(int type, const QUrl& url) override;
+
+private:
+    QHelpEngineCore& engine_;
+};
+
+class HelpWindow : public QWidget {
+public:
+    HelpWindow();
+    ~HelpWindow() override;
+
+    // Registers the help file (an absolute path) unless it is registered already; false when it is not one.
+    bool Use(const QString& file);
+    // The URL of the topic in the help file in use; empty when it has no such page.
+    QUrl TopicUrl(const QString& topic) const;
+    // Shows the page and brings the window to the front.
+    void Show(const QUrl& url);
+    HelpBrowser& Browser() { return *browser_; }
+    QHelpEngine& Engine() { return *engine_; }
+
+private:
+    QWidget* MakeSidePanel();
+    QWidget* MakeSearchPage();
+    QWidget* MakeIndexPage();
+    QWidget* MakePagePanel();
+
+    QTemporaryDir cache_;  // the collection and the full-text index, for this run only
+    std::unique_ptr<QHelpEngine> engine_;
+    QString namespace_;
+    HelpBrowser* browser_ = nullptr;
+    QToolButton* back_ = nullptr;
+    QToolButton* forward_ = nullptr;
+};
+
+}  // namespace drz::platform

@@ -1,0 +1,71 @@
+// The form `Inf`: information labels and the button `cmd15`; modal the game's way.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/about_dialog.h"
+#include "platform/modal_form.h"
+
+namespace drz::platform {
+
+namespace {
+
+constexpr int kOffsetX = 400;
+constexpr int kOffsetY = 218;
+
+class InfForm : public QDialog {
+public:
+    explicit InfForm(const AboutText& text) {
+        setObjectName(QStringLiteral("Inf"));
+        setWindowTitle(QString::fromStdString(text.title));
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(24, 18, 24, 14);
+        int number = 1;
+        for (const std::string& line : text.lines) {
+            auto* label = new QLabel(QString::fromStdString(line), this);
+            label->setObjectName(QStringLiteral("lbl%1").arg(number));
+            label->setWordWrap(true);
+            if (number++ == 1) {
+                QFont heading = label->font();
+                heading.setPointSizeF(heading.pointSizeF() * 1.6);
+                heading.setBold(true);
+                label->setFont(heading);
+            }
+            layout->addWidget(label);
+        }
+        auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+        ok->setObjectName(QStringLiteral("cmd15"));
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, [this] { cmd15_Click(); });
+        layout->addSpacing(8);
+        layout->addWidget(ok, 0, Qt::AlignHCenter);
+        setFixedWidth(460);
+    }
+
+    bool DialogDone = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        Inf_Close();
+        QDialog::closeEvent(event);
+    }
+
+private:
+    void cmd15_Click() {
+        DialogDone = true;
+        hide();
+    }
+    void Inf_Close() { DialogDone = true; }
+};
+
+}  // namespace
+
+void ShowInfDialog(MainWindow& owner, const AboutText& text) {
+    InfForm form(text);
+    RunModalForm(owner, form, kOffsetX, kOffsetY, [&form] { return form.DialogDone; });
+}
+
+std::string ToolkitVersion() { return qVersion(); }
+
+}  // namespace drz::platform

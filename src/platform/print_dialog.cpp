@@ -1,0 +1,65 @@
+// The print dialog: A4 landscape preset, a PDF file in the game's folder without a printer, or a queued answer.
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+#include "platform/printer_impl.h"
+#include "platform/window_impl.h"
+
+namespace drz::platform {
+
+namespace {
+
+constexpr const char* kFallbackOutputFile = "brett.pdf";
+
+QPageSize::PageSizeId PageSizeOf(Paper paper) {
+    switch (paper) {
+        case Paper::A3: return QPageSize::A3;
+        case Paper::A5: return QPageSize::A5;
+        case Paper::Letter: return QPageSize::Letter;
+        case Paper::A4: break;
+    }
+    return QPageSize::A4;
+}
+
+void PrintToFile(QPrinter& printer, const QString& file) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+}
+
+void Preset(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    // Without any printer the dialog offers a PDF file; Return then prints the board into the game's folder.
+    if (QPrinterInfo::availablePrinters().isEmpty())
+        PrintToFile(printer, QDir::current().absoluteFilePath(kFallbackOutputFile));
+}
+
+// Does to the printer what the player would do in the dialog.
+bool Apply(QPrinter& printer, const PrintDialogAnswer& answer) {
+    if (!answer.accept) return false;
+    if (!answer.outputFile.empty()) PrintToFile(printer, QString::fromStdString(answer.outputFile));
+    printer.setPageSize(QPageSize(PageSizeOf(answer.paper)));
+    printer.setPageOrientation(answer.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return true;
+}
+
+}  // namespace
+
+void QueuePrintDialogAnswer(MainWindow& window, PrintDialogAnswer answer) {
+    window.impl().printAnswers.push_back(std::move(answer));
+}
+
+bool Printer::Choose() {
+    Preset(impl_->printer);
+    MainWindow::Impl& window = impl_->owner.impl();
+    if (!window.printAnswers.empty()) {
+        const PrintDialogAnswer answer = window.printAnswers.front();
+        window.printAnswers.pop_front();
+        return Apply(impl_->printer, answer);
+    }
+    QPrintDialog dialog(&impl_->printer, window.open ? window.frame.get() : nullptr);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace drz::platform

@@ -1,0 +1,109 @@
+// The slot dialog frm1: four option buttons for the slots, confirm and cancel; a click or a typed key chooses.
+#include "platform/slot_dialog.h"
+
+#include <QEvent>
+#include <algorithm>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "platform/modal_form.h"
+
+namespace drz::platform {
+
+namespace {
+
+QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
+
+class SlotForm : public QDialog {
+public:
+    SlotForm(const SlotDialogRequest& request, QWidget* owner) : QDialog(owner) {
+        setObjectName("frm1");
+        setWindowTitle(FromUtf8(request.title));
+        auto* layout = new QVBoxLayout(this);
+        for (int i = 0; i < 4; ++i) {
+            opt_[i] = new QRadioButton(FromUtf8(request.options[i]), this);
+            opt_[i]->setObjectName(QString("opt%1").arg(i + 1));
+            opt_[i]->installEventFilter(this);
+            connect(opt_[i], &QRadioButton::clicked, this, [this] { ConfirmSlot(); });
+            layout->addWidget(opt_[i]);
+        }
+        auto* buttons = new QHBoxLayout;
+        auto* cmd1 = new QPushButton(FromUtf8(request.confirm), this);
+        auto* cmd2 = new QPushButton(QString::fromUtf8("&Abbrechen"), this);
+        cmd1->setObjectName("cmd1");
+        cmd2->setObjectName("cmd2");
+        connect(cmd1, &QPushButton::clicked, this, [this] { ConfirmSlot(); });
+        connect(cmd2, &QPushButton::clicked, this, [this] { reject(); });
+        buttons->addStretch();
+        buttons->addWidget(cmd1);
+        buttons->addWidget(cmd2);
+        layout->addLayout(buttons);
+        ShowSlotChoice(request.checkedSlot);
+    }
+
+    std::optional<int> chosen;
+
+protected:
+    // The focus goes to the checked option once the form is on the screen (reparenting may have moved it).
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        opt_[CheckedOption()]->setFocus();
+    }
+    // A typed character on an option ends the dialog: "1".."4" that slot, Enter the focused option, any other
+    // character the checked one. Escape cancels (the dialog's own handling); Tab and the arrows move on.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int focused = OptionIndex(watched);
+        if (focused < 0) return false;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ChooseByKey(focused);
+            return true;
+        }
+        const QString text = key->text();
+        if (text.isEmpty() || text.at(0).unicode() < 32 || text.at(0).unicode() == 127) return false;
+        const char16_t c = text.at(0).unicode();
+        ChooseByKey(c >= u'1' && c <= u'4' ? c - u'1' : CheckedOption());
+        return true;
+    }
+
+private:
+    int OptionIndex(QObject* object) const {
+        for (int i = 0; i < 4; ++i)
+            if (opt_[i] == object) return i;
+        return -1;
+    }
+    int CheckedOption() const {
+        int checked = 0;
+        for (int i = 0; i < 4; ++i)
+            if (opt_[i]->isChecked()) checked = i;
+        return checked;
+    }
+    void ShowSlotChoice(int slot) {
+        opt_[std::clamp(slot, 0, 3)]->setChecked(true);
+        opt_[std::clamp(slot, 0, 3)]->setFocus();
+    }
+    void ChooseByKey(int slot) {
+        ShowSlotChoice(slot);
+        ConfirmSlot();
+    }
+    void ConfirmSlot() {
+        chosen = CheckedOption();
+        accept();
+    }
+
+    QRadioButton* opt_[4] = {};
+};
+
+}  // namespace
+
+std::optional<int> RunSlotDialog(MainWindow& owner, const SlotDialogRequest& request) {
+    SlotForm form(request, nullptr);
+    RunModalForm(owner, form, 770, 440, [&form] { return form.chosen.has_value(); });
+    return form.chosen;
+}
+
+}  // namespace drz::platform

@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# End to end in a real X server with a window manager, driven by real clicks and keys: a new game is dealt,
+# digits go in through the picker pad (typed and clicked), the board is saved into a slot and loaded back
+# through the slot dialog, K then O solve it, Escape leaves the game; the close box ends the program.
+# Usage: play_game.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+build=$(cd "$1" && pwd)
+source_dir=$(cd "$2" && pwd)
+title="Dreizehner V5.1 by Mirav"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
+
+for tool in Xvfb openbox xdotool wmctrl convert; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
+done
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+# Keys into the dialog window titled $1 (activated first, as a player's click on it would).
+dialog_key() { local w; w=$(windows_named "$1" | head -n1); xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.2; xdotool key "${@:2}"; }
+wait_for_window() {  # wait_for_window TITLE COUNT what
+  for _ in $(seq 150); do [ "$(windows_named "$1" | wc -l)" -eq "$2" ] && return 0; sleep 0.1; done
+  fail "expected $2 window(s) titled '$1' ($3), saw $(windows_named "$1" | wc -l)"
+}
+
+cd "$work" || exit 1
+cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data"
+rm -f "$work/brett.drz"
+"$build/dreizehner" >"$work/game.log" 2>&1 &
+game=$!
+pids+=($game)
+wait_for_window "$title" 1 "the main window"
+sleep 1
+main=$(windows_named "$title" | head -n1)
+
+shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
+pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
+# Black pixels in a box of the game's own pixels: X Y W H.
+ink() { convert "$work/shot.png" -crop "$3x$4+$1+$(( $2 + top ))" -depth 8 txt:- | grep -c '#000000'; }
+click() { xdotool mousemove --window "$main" "$1" $(( $2 + top )) sleep 0.1 click "${3:-1}"; sleep 0.3; }
+key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
+
+shot
+top=""
+for y in $(seq 0 80); do
+  [ "$(convert "$work/shot.png" -crop "1x1+5+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#B4C9D0" ] && { top=$y; break; }
+done
+[ -n "$top" ] || fail "no window background found in the screenshot"
+
+# "&Neues Spiel" from the menu "&Dreizehner": the command bar appears, the board carries givens.
+key alt+d n
+shot
+[ "$(pixel 159 898)" = "#000000" ] || fail "no command bar after Neues Spiel (pixel $(pixel 159 898))"
+# The empty cells of grid 1 (white faces without ink); grid 1 starts at (29, 35), cells 33 x 25.
+empty=()
+for y in 1 2 3 4 5 6; do
+  for x in 1 2 3 4 5 6; do
+    cx=$(( 29 + 33 * (x - 1) )) cy=$(( 35 + 25 * (y - 1) ))
+    [ "$(pixel $(( cx + 2 )) $(( cy + 2 )))" = "#FFFFFF" ] && [ "$(ink $(( cx + 3 )) $(( cy + 3 )) 26 18)" -eq 0 ] &&
+      empty+=("$cx,$cy")
+  done
+done
+[ "${#empty[@]}" -ge 2 ] || fail "fewer than two empty cells in grid 1 of the dealt board"
+IFS=, read -r ax ay <<<"${empty[0]}"
+IFS=, read -r bx by <<<"${empty[1]}"
+
+# A digit typed into the pad; another clicked on square 3 of the pad.
+click $(( ax + 16 )) $(( ay + 12 ))
+shot
+[ "$(pixel $(( ax - 8 )) $(( ay + 10 )))" = "#000000" ] || fail "the pad did not open over the cell"
+key 5
+click $(( bx + 16 )) $(( by + 12 ))
+xdotool mousemove --window "$main" $(( bx - 8 + 37 )) $(( by - 8 + 7 + top )); sleep 0.3
+click $(( bx - 8 + 37 )) $(( by - 8 + 7 ))
+shot
+[ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -gt 0 ] || fail "the typed digit is not in its cell"
+[ "$(ink $(( bx + 3 )) $(( by + 3 )) 26 18)" -gt 0 ] || fail "the clicked digit is not in its cell"
+echo "digits entered through the pad"
+
+# S: the slot dialog "Sichern unter ..."; "2" saves into slot 1 at once.
+key s
+wait_for_window "Sichern unter \.\.\." 1 "the save dialog"
+dialog_key "Sichern unter \.\.\." 2
+wait_for_window "Sichern unter \.\.\." 0 "the save dialog closed"
+[ "$(stat -c %s "$work/brett.drz" 2>/dev/null)" = 67929 ] || fail "brett.drz was not saved with 67929 bytes"
+echo "saved into slot 2"
+
+# N clears the entries; L and Enter load slot 1 back (the dialog reopens on it).
+key n
+shot
+[ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -eq 0 ] || fail "N did not clear the entry"
+key l
+wait_for_window "Welches Brett laden\?" 1 "the load dialog"
+dialog_key "Welches Brett laden\?" Return
+wait_for_window "Welches Brett laden\?" 0 "the load dialog closed"
+shot
+[ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -gt 0 ] || fail "the loaded board lacks the saved entry"
+echo "loaded back from slot 2"
+
+# K, then O: the solver fills the board and shows its verdict (after a retry from the givens if the entries
+# were wrong); Return closes each box.
+key k o
+for _ in 1 2; do
+  for _ in $(seq 60); do [ "$(windows_named "$title" | wc -l)" -ge 2 ] && break; sleep 0.2; done
+  [ "$(windows_named "$title" | wc -l)" -ge 2 ] || break
+  sleep 0.3
+  xdotool key Return
+  sleep 0.5
+done
+wait_for_window "$title" 1 "the verdict closed"
+shot
+for y in 1 5 9; do
+  for x in 1 5 9; do
+    cx=$(( 29 + 33 * (x - 1) )) cy=$(( 35 + 25 * (y - 1) ))
+    [ "$(ink $(( cx + 3 )) $(( cy + 3 )) 26 18)" -gt 0 ] || fail "cell ($x, $y) of grid 1 is empty after the solve"
+  done
+done
+echo "solved by K then O"
+
+# Escape leaves the game: the command bar disappears.
+key Escape
+shot
+[ "$(pixel 159 898)" = "#B4C9D0" ] || fail "the command bar is still there after Escape"
+echo "Escape ends the game"
+
+wmctrl -c "$title"
+wait_for_window "$title" 2 "the exit question"
+sleep 0.5
+xdotool key j
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game still runs after JA"
+wait "$game"
+status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "1 passed, 0 failed"

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# End to end in a real X server with a window manager: "Brett &drucken" opens the print dialog, whose Return
+# prints the board into brett.pdf in the game's folder (no printer here); "&Anleitung" opens the help window.
+# Usage: print_and_help.sh BUILD_DIR SOURCE_DIR
+set -uo pipefail
+build=$(cd "$1" && pwd)
+title="Dreizehner V5.1 by Mirav"
+help_title="Dreizehner – Anleitung"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
+
+for tool in Xvfb openbox xdotool wmctrl pdfinfo pdftotext; do
+  command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
+done
+[ -f "$build/Dreizehner.chm" ] || fail "no Dreizehner.chm in $build"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+export HOME="$work"  # the print dialog's settings and the help collection stay in here
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+
+visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+wait_for() {  # wait_for TITLE what
+  for _ in $(seq 150); do [ -n "$(visible "$1")" ] && return 0; sleep 0.1; done
+  fail "no window titled '$1' ($2)"
+}
+
+mkdir -p "$work/game" && cp "$build/Dreizehner.chm" "$work/game/"
+cd "$work/game" || exit 1
+"$build/dreizehner" >"$work/game.log" 2>&1 &
+game=$!
+pids+=($game)
+wait_for "$title" "the main window"
+sleep 1
+main_window=$(visible "$title")
+
+# "Brett &drucken" from the menu "&Optionen"; the dialog offers brett.pdf here, Return prints.
+xdotool windowactivate --sync "$main_window" 2>/dev/null
+xdotool key alt+o
+sleep 0.5
+xdotool key d
+wait_for "Drucken" "the print dialog"
+sleep 1
+xdotool key Return
+for _ in $(seq 100); do [ -s brett.pdf ] && break; sleep 0.1; done
+[ -s brett.pdf ] || fail "Return in the print dialog wrote no brett.pdf"
+sleep 0.5
+pdfinfo brett.pdf | grep -q "^Pages: *1$" || fail "brett.pdf is not one page: $(pdfinfo brett.pdf 2>&1)"
+pdfinfo brett.pdf | grep -q "(A4)" || fail "brett.pdf is not A4"
+pdftotext brett.pdf - | grep -q "Schwierigkeitsgrad: Leicht mit 0 Zahlen" || fail "no title line in brett.pdf"
+echo "Return in the print dialog prints brett.pdf"
+
+# "&Anleitung" from the menu "&Hilfe" opens the help window beside the game.
+xdotool windowactivate --sync "$main_window" 2>/dev/null
+xdotool key alt+h
+sleep 0.5
+xdotool key a
+wait_for "$help_title" "the help window"
+kill -0 "$game" 2>/dev/null || fail "the game ended"
+echo "Anleitung opens the help window"
+
+# The game still ends through its question while the help window is open.
+wmctrl -c "$title"
+sleep 1
+xdotool key j
+for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "the game still runs after JA"
+wait "$game"
+status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after JA"
+echo "2 passed, 0 failed"

@@ -1,0 +1,89 @@
+// The slot dialog frm1 through the menu, the buttons and the keys: clicks, typed digits, Enter, other
+// characters, cancel, the close box and Escape; the captions tell what each slot holds.
+#include <fstream>
+
+#include "game/menu_bar.h"
+#include "game/menu_commands.h"
+#include "game/game_loops.h"
+#include "game/slot_dialogs.h"
+#include "play_fixture.h"
+
+namespace drz::test {
+namespace {
+
+using Step = platform::DialogStep;
+using Kind = platform::DialogStep::Kind;
+
+class SlotDialogTest : public PlayTest {
+protected:
+    // A board told apart by the digit in cell (1, 1, 1).
+    static Board Marked(int digit) {
+        Board b;
+        b.Cell(1, 1, 1) = static_cast<std::uint8_t>(digit);
+        return b;
+    }
+    void Save(int digit, int slot) { ASSERT_TRUE(SaveBoardSlot(Marked(digit), "brett.drz", slot, app.random).saved); }
+    // Loads through the dialog with these steps; the digit in cell (1, 1, 1) afterwards (0 for the board before).
+    int LoadWith(std::vector<Step> steps) {
+        app.board = Board{};
+        app.window.QueueDialogSteps(std::move(steps));
+        app.options.BoardFile = "brett.drz";
+        LoadBoardDialog(app);
+        EXPECT_EQ(app.window.LastDialogTitle(), "Welches Brett laden?");
+        return app.board.Cell(1, 1, 1);
+    }
+};
+
+TEST_F(SlotDialogTest, SavingFromTheMenuAndLoadingByTheButton) {
+    app.board = puzzle;
+    app.window.QueueDialogSteps({{Kind::Click, "opt3"}});
+    KeyUp(27);
+    Win_0_MenuEvent(app, kMenuSaveBoard);
+    EXPECT_EQ(app.window.LastDialogTitle(), "Sichern unter ...");
+    EXPECT_EQ(app.SlotIndex, 2);
+    EXPECT_EQ(fs::file_size("brett.drz"), 67929u);
+    EXPECT_EQ(SlotCaption("brett.drz", 0), "Brett 1 – leer");
+    const int givens = CountGivens(puzzle);
+    EXPECT_EQ(SlotCaption("brett.drz", 2), "Brett 3 – " + std::to_string(givens) + " Vorgaben, 0 eigene Zahlen");
+
+    app.board = Board{};
+    app.clock.ClockRunning = true;
+    app.window.QueueDialogSteps({{Kind::Click, "cmd1"}});  // the dialog reopens on slot 3: confirm it
+    ClickAt(291, 912);                                        // the Load button's hit range
+    app.window.QueueDialogSteps({{Kind::Type, "1"}});        // S: saved into slot 1 by a typed digit
+    KeyUp('S');
+    KeyUp(27);
+    PlayLoop(app);
+    EXPECT_EQ(app.board.GivenValue, puzzle.GivenValue);
+    EXPECT_FALSE(app.clock.ClockRunning);  // a loaded board is never timed
+    EXPECT_EQ(app.SlotIndex, 0);
+    EXPECT_EQ(SlotCaption("brett.drz", 0), SlotCaption("brett.drz", 2).replace(6, 1, "1"));
+}
+
+TEST_F(SlotDialogTest, KeysChooseAndCancelLoadsNothing) {
+    Save(1, 0), Save(2, 1), Save(3, 2), Save(4, 3);
+    app.SlotIndex = 2;
+    EXPECT_EQ(LoadWith({{Kind::Type, "x"}}), 3);                // any other character: the checked option
+    EXPECT_EQ(LoadWith({{Kind::Type, "4"}}), 4);                // "4": slot 3 at once
+    EXPECT_EQ(app.SlotIndex, 3);
+    EXPECT_EQ(LoadWith({{Kind::Key, "Return"}}), 4);  // Enter: the focused option, the one used last
+    EXPECT_EQ(LoadWith({{Kind::Key, "Space"}}), 4);
+    EXPECT_EQ(LoadWith({{Kind::Click, "opt1"}}), 1);
+    EXPECT_EQ(LoadWith({{Kind::Click, "cmd2"}}), 0);
+    EXPECT_EQ(LoadWith({{Kind::Close, ""}}), 0);
+    EXPECT_EQ(LoadWith({{Kind::Key, "Escape"}}), 0);
+    EXPECT_EQ(app.SlotIndex, 0);
+    EXPECT_TRUE(app.window.MenuEnabled());
+}
+
+TEST_F(SlotDialogTest, AFailedSaveIsReported) {
+    fs::create_directory("brett.drz");  // a folder where the file should be
+    app.window.QueueDialogSteps({{Kind::Click, "opt2"}});
+    app.window.QueueMessageBoxAnswer(1);
+    SaveBoardDialog(app);
+    EXPECT_NE(app.window.LastMessageBoxText().find("nicht"), std::string::npos) << app.window.LastMessageBoxText();
+    EXPECT_EQ(SlotCaption("brett.drz", 1), "Brett 2 – nicht lesbar");
+}
+
+}  // namespace
+}  // namespace drz::test
