@@ -9,6 +9,7 @@
 #include "input/input_state.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
+#include "storage/hall_of_fame.h"
 
 namespace drz {
 
@@ -18,6 +19,7 @@ struct App {
     Options options;
     PanelState panels;
     ClockState clock;
+    HallOfFame hallOfFame;  // the four lists of "Champions.Rhm", PlayerName and NameConfirmed
     Display display{window, window.Screen(), board, options, panels, clock};
     RandomSource random{FreshSeed()};  // the one random source of the game: deals and shuffles
     InputState input;                   // pointer, picker pad and its saved background

@@ -7,6 +7,7 @@
 #include "game/deal_commands.h"
 #include "game/exit.h"
 #include "game/game_loops.h"
+#include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/slot_dialogs.h"
 #include "game/solve_command.h"
@@ -120,6 +121,9 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuSymmetry:
             app.options.SymmetricPuzzle = !app.options.SymmetricPuzzle;
+            break;
+        case kMenuHallOfFame:
+            ShowHallOfFame(app);
             break;
         case kMenuAbout:
             ShowAboutDialog(app.display);  // the old help's "Einführung" would follow; there is only the HTML help

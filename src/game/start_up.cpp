@@ -6,9 +6,12 @@
 #include "display/palette.h"
 #include "display/panels.h"
 #include "game/exit.h"
+#include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
 #include "input/picker_pad.h"
+#include "platform/today.h"
+#include "storage/hall_of_fame_file.h"
 
 namespace drz {
 
@@ -24,6 +27,9 @@ void InitialiseState(App& app) {
     app.options = Options{};
     app.options.ShowNumerals = true;
     app.options.SymmetricPuzzle = true;
+    app.hallOfFame.Today = platform::TodayDateText;
+    ReadHallOfFame(app.hallOfFame);
+    app.clock.RecordCompletionTime = [&app] { RecordCompletionTime(app); };
     BuildMenuBar(app.window);
     UpdateMenuChecks(app.window, app.options);
 }

@@ -2,7 +2,9 @@
 #include "platform/modal_form.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QWindow>
 
 #include "platform/dialog_steps.h"
 #include "platform/window_impl.h"
@@ -11,14 +13,26 @@ namespace drz::platform {
 
 namespace {
 
+// Until a window is on the screen the toolkit does not know its frame and places its client area at the
+// point; once the window manager has framed it, the frame is moved there.
+void PlaceFrameOnceFramed(QDialog& form, QPoint corner) {
+    QElapsedTimer waited;
+    waited.start();
+    while (form.isVisible() && !(form.windowHandle() && form.windowHandle()->isExposed()) && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    if (form.frameGeometry().topLeft() != corner) form.move(corner);
+}
+
 void ShowOwnedAt(MainWindow::Impl& owner, QDialog& form, int dx, int dy) {
     QWidget* frame = owner.frame.get();
     form.setParent(frame, form.windowFlags() | Qt::Dialog);
     form.setEnabled(true);  // a window may stay enabled over its disabled owner; it must, to take the input
-    form.move(frame->frameGeometry().topLeft() + QPoint(dx, dy));
+    const QPoint corner = frame->frameGeometry().topLeft() + QPoint(dx, dy);
+    form.move(corner);
     form.show();
     form.raise();
     form.activateWindow();
+    PlaceFrameOnceFramed(form, corner);
 }
 
 void EnableOwner(MainWindow::Impl& owner) {

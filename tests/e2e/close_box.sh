@@ -5,49 +5,10 @@
 set -uo pipefail
 build=$(cd "$1" && pwd)
 title="Dreizehner V5.1 by Mirav"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
+source "$(dirname "$0")/x_session.bash"
 
-for tool in Xvfb openbox xdotool wmctrl convert; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
-done
-
-# A display number of our own: Xvfb picks a free one and tells it through a pipe.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
-
-windows() { xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null; }
-count_windows() { windows | wc -l; }
-wait_for_count() {  # wait_for_count N what
-  for _ in $(seq 150); do [ "$(count_windows)" -eq "$1" ] && return 0; sleep 0.1; done
-  fail "expected $1 window(s) titled '$title' ($2), saw $(count_windows)"
-}
-
-cd "$work" || exit 1
-"$build/dreizehner" >"$work/game.log" 2>&1 &
-game=$!
-pids+=($game)
-wait_for_count 1 "the main window"
-sleep 1
-main_window=$(windows | head -n1)
-
+start_x_session
+start_game
 # The window's content as the player sees it; the game's picture starts below the menu bar.
 import -window "$main_window" "$work/shot.png" || fail "no screenshot"
 pixel() { convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
@@ -81,14 +42,6 @@ kill -0 "$game" 2>/dev/null || fail "the game ended after NEIN"
 echo "NEIN keeps the game"
 
 # Close box, then "&JA": the game ends with status 0.
-wmctrl -c "$title"
-wait_for_count 2 "the exit question, again"
-sleep 0.5
-xdotool key j
-for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "the game still runs after JA"
-wait "$game"
-status=$?
-[ "$status" -eq 0 ] || fail "exit status $status after JA"
+quit_game
 echo "JA ends the game with status 0"
 echo "1 passed, 0 failed"

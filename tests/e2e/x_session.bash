@@ -1,0 +1,83 @@
+# Shared by the end-to-end scripts: a private Xvfb display with openbox, the game started in a work folder,
+# waiting for windows by title, and screenshots.  Source it after setting `build` and `title`.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
+
+start_x_session() {
+  for tool in Xvfb openbox xdotool wmctrl convert; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
+  done
+  # A display number of our own: Xvfb picks a free one and tells it through a pipe.
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+  openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+  wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+}
+
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+windows() { windows_named "$title"; }
+count_windows() { windows | wc -l; }
+wait_for_count() {  # wait_for_count N what
+  for _ in $(seq 150); do [ "$(count_windows)" -eq "$1" ] && return 0; sleep 0.1; done
+  fail "expected $1 window(s) titled '$title' ($2), saw $(count_windows)"
+}
+wait_for_window() {  # wait_for_window TITLE what [OLD_ID] — prints the id of a window other than OLD_ID
+  local id
+  for _ in $(seq 150); do
+    id=$(windows_named "$1" | grep -vx "${3:-none}" | head -n1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  fail "no window titled '$1' ($2)"
+}
+wait_for_no_window() {  # wait_for_no_window TITLE what
+  for _ in $(seq 150); do [ -z "$(windows_named "$1")" ] && return 0; sleep 0.1; done
+  fail "the window titled '$1' is still there ($2)"
+}
+
+# Starts the game in the work folder and waits for its main window; sets `game` and `main_window`.
+start_game() {
+  cd "$work" || exit 1
+  "$build/dreizehner" >"$work/game.log" 2>&1 &
+  game=$!
+  pids+=($game)
+  wait_for_count 1 "the main window"
+  sleep 1
+  main_window=$(windows | head -n1)
+}
+
+# The top-left corner of a window's frame (the window manager's decoration) on the screen: "X Y".
+window_corner() {
+  local x y left top
+  read -r x y < <(xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+  read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *//p' | tr -d ',')
+  echo "$((x - ${left:-0})) $((y - ${top:-0}))"
+}
+
+# Closes the game through its close box and "&JA"; fails unless it ends with status 0.
+quit_game() {
+  wmctrl -c "$title"
+  wait_for_count 2 "the exit question"
+  sleep 0.5
+  xdotool key j
+  for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game" 2>/dev/null && fail "the game still runs after JA"
+  wait "$game"
+  local status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status after JA"
+}
