@@ -7,50 +7,19 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 source_dir=$(cd "$2" && pwd)
 title="Dreizehner V5.1 by Mirav"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
+source "$(dirname "$0")/x_session.bash"
+start_x_session
 
-for tool in Xvfb openbox xdotool wmctrl convert; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
-done
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
-
-windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 # Keys into the dialog window titled $1 (activated first, as a player's click on it would).
 dialog_key() { local w; w=$(windows_named "$1" | head -n1); xdotool windowactivate --sync "$w" 2>/dev/null; sleep 0.2; xdotool key "${@:2}"; }
-wait_for_window() {  # wait_for_window TITLE COUNT what
+wait_for_windows() {  # wait_for_windows TITLE COUNT what
   for _ in $(seq 150); do [ "$(windows_named "$1" | wc -l)" -eq "$2" ] && return 0; sleep 0.1; done
   fail "expected $2 window(s) titled '$1' ($3), saw $(windows_named "$1" | wc -l)"
 }
 
-cd "$work" || exit 1
 cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data"
-rm -f "$work/brett.drz"
-"$build/dreizehner" >"$work/game.log" 2>&1 &
-game=$!
-pids+=($game)
-wait_for_window "$title" 1 "the main window"
-sleep 1
-main=$(windows_named "$title" | head -n1)
+start_game
+main=$main_window
 
 shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
 pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
@@ -98,9 +67,9 @@ echo "digits entered through the pad"
 
 # S: the slot dialog "Sichern unter ..."; "2" saves into slot 1 at once.
 key s
-wait_for_window "Sichern unter \.\.\." 1 "the save dialog"
+wait_for_windows "Sichern unter \.\.\." 1 "the save dialog"
 dialog_key "Sichern unter \.\.\." 2
-wait_for_window "Sichern unter \.\.\." 0 "the save dialog closed"
+wait_for_windows "Sichern unter \.\.\." 0 "the save dialog closed"
 [ "$(stat -c %s "$work/brett.drz" 2>/dev/null)" = 67929 ] || fail "brett.drz was not saved with 67929 bytes"
 echo "saved into slot 2"
 
@@ -109,9 +78,9 @@ key n
 shot
 [ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -eq 0 ] || fail "N did not clear the entry"
 key l
-wait_for_window "Welches Brett laden\?" 1 "the load dialog"
+wait_for_windows "Welches Brett laden\?" 1 "the load dialog"
 dialog_key "Welches Brett laden\?" Return
-wait_for_window "Welches Brett laden\?" 0 "the load dialog closed"
+wait_for_windows "Welches Brett laden\?" 0 "the load dialog closed"
 shot
 [ "$(ink $(( ax + 3 )) $(( ay + 3 )) 26 18)" -gt 0 ] || fail "the loaded board lacks the saved entry"
 echo "loaded back from slot 2"
@@ -126,7 +95,7 @@ for _ in 1 2; do
   xdotool key Return
   sleep 0.5
 done
-wait_for_window "$title" 1 "the verdict closed"
+wait_for_windows "$title" 1 "the verdict closed"
 shot
 for y in 1 5 9; do
   for x in 1 5 9; do
@@ -143,7 +112,7 @@ shot
 echo "Escape ends the game"
 
 wmctrl -c "$title"
-wait_for_window "$title" 2 "the exit question"
+wait_for_windows "$title" 2 "the exit question"
 sleep 0.5
 xdotool key j
 for _ in $(seq 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done

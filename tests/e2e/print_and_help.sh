@@ -6,34 +6,11 @@ set -uo pipefail
 build=$(cd "$1" && pwd)
 title="Dreizehner V5.1 by Mirav"
 help_title="Dreizehner – Anleitung"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
-
-for tool in Xvfb openbox xdotool wmctrl pdfinfo pdftotext; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
-done
+source "$(dirname "$0")/x_session.bash"
+command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null || fail "poppler-utils is not installed (make deps installs it)"
 [ -f "$build/Dreizehner.chm" ] || fail "no Dreizehner.chm in $build"
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_x_session
 export HOME="$work"  # the print dialog's settings and the help collection stay in here
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 
 visible() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 wait_for() {  # wait_for TITLE what
