@@ -3,17 +3,20 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
 BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical
-PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
+CHECK_PACKAGES   := clang libclang-rt-14-dev clang-format clang-tidy valgrind gcovr
+PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES)
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: all deps build run test test-release test-asan test-tsan bench levels clean
+.PHONY: all deps build run test test-release test-asan test-tsan test-fuzz fuzz fuzz-build bench levels clean
 
 all: build
 
@@ -59,6 +62,17 @@ test-tsan: deps
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
 	  ctest --output-on-failure -L clock
 
+# The libFuzzer harnesses (clang, ASan + UBSan): `make fuzz` runs each for FUZZ_SECONDS, `make test-fuzz` for 30 s.
+fuzz-build: deps
+	$(CMAKE_CONFIGURE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDRZ_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	bash tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	bash tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) 30
+
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
@@ -67,4 +81,4 @@ bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
