@@ -16,7 +16,7 @@ PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHE
 
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev
 
-.PHONY: all deps build run test test-release test-asan test-tsan test-fuzz fuzz fuzz-build bench levels clean
+.PHONY: all deps build run test test-release test-asan test-tsan test-fuzz fuzz fuzz-build tidy format-check coverage bench levels clean
 
 all: build
 
@@ -73,6 +73,26 @@ fuzz: fuzz-build
 test-fuzz: fuzz-build
 	bash tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) 30
 
+# clang-tidy with the checks in .clang-tidy over every source file of the build; fails on any finding.
+tidy: deps $(BUILD)/build.ninja
+	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(src|tools|tests|bench)/.*\.cpp$$' > $(BUILD)/tidy.log 2>&1; \
+	  grep -E 'warning:|error:' $(BUILD)/tidy.log | sort -u; \
+	  ! grep -qE 'warning:|error:' $(BUILD)/tidy.log && echo "clang-tidy: no findings"
+
+# Lines .clang-format would change (the tree is not reformatted here).
+format-check:
+	bash tools/check_format.sh
+
+# Line coverage per layer: a gcov build of the game and the tests, the tests run (not the e2e ones), gcovr.
+COVERAGE_BUILD ?= build-coverage
+coverage: deps
+	$(CMAKE_CONFIGURE) -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && ctest -j $(JOBS) -LE e2e --output-on-failure || true
+	bash tools/coverage_report.sh $(COVERAGE_BUILD)
+
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
@@ -81,4 +101,4 @@ bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)
