@@ -13,7 +13,7 @@ from collections import defaultdict
 layers = defaultdict(lambda: [0, 0])
 for f in json.load(open(sys.argv[1]))["files"]:
     parts = f["filename"].split("/")
-    layer = "/".join(parts[:2]) if parts[0] in ("src", "tools") and len(parts) > 2 else parts[0]
+    layer = "/".join(parts[:2]) if len(parts) > 2 else f["filename"]
     layers[layer][0] += f["line_covered"]
     layers[layer][1] += f["line_total"]
 covered = sum(c for c, _ in layers.values())

@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 
 int RunQuiet(const std::vector<std::string>& argv, const fs::path& folder) {
     std::vector<char*> args;
+    args.reserve(argv.size() + 1);
     for (const std::string& word : argv) args.push_back(const_cast<char*>(word.c_str()));
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
