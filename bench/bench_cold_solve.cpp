@@ -83,7 +83,8 @@ void ColdSolveInstructions(benchmark::State& state) {
     for (auto _ : state) {
         cold = drz::bench::CountInstructions(Place().SolveCall(), Place().folder);
         literal = drz::bench::CountInstructions(
-            {fs::read_symlink("/proc/self/exe").string(), std::string("--benchmark_filter=^") + kLiteralRun + "/"}, Place().folder);
+            {fs::read_symlink("/proc/self/exe").string(), std::string("--benchmark_filter=^") + kLiteralRun + "/"},
+            Place().folder);
     }
     if (!cold || !literal) {
         state.SkipWithError("valgrind (callgrind) missing or a run failed");

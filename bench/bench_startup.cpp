@@ -4,13 +4,13 @@
 // until the screen widget has painted once, then exits. Wall time of the whole process.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "game/app.h"
 #include "game/start_up.h"

@@ -15,6 +15,7 @@ int RunQuiet(const std::vector<std::string>& argv, const std::filesystem::path& 
 
 // The instructions the program executes from its first one to its exit, counted by valgrind's callgrind
 // tool (repeatable on a busy machine, unlike times). Nothing when valgrind is missing or the run fails.
-std::optional<std::uint64_t> CountInstructions(const std::vector<std::string>& argv, const std::filesystem::path& folder);
+std::optional<std::uint64_t> CountInstructions(const std::vector<std::string>& argv,
+                                               const std::filesystem::path& folder);
 
 }  // namespace drz::bench

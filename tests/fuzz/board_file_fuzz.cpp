@@ -99,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("a save changed another slot");
 
     auto reloaded = std::make_unique<Board>();
-    if (drz::LoadBoardSlot(*reloaded, file, slot).status != drz::LoadStatus::Loaded) Fail("the saved slot did not load");
+    if (drz::LoadBoardSlot(*reloaded, file, slot).status != drz::LoadStatus::Loaded)
+        Fail("the saved slot did not load");
     if (reloaded->CellValue != board->CellValue || reloaded->GivenValue != board->GivenValue)
         Fail("the reloaded digits differ from the saved ones");
     if (!SameMarks(*reloaded, *board)) Fail("the reloaded candidate marks differ from the saved ones");
