@@ -4,6 +4,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 RELEASE_BUILD ?= build-release
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 600
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
@@ -12,13 +14,14 @@ BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \
                     desktop-file-utils appstream dpkg-dev
-PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES)
+CHECK_PACKAGES   := clang libclang-rt-14-dev clang-format clang-tidy valgrind gcovr
+PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES)
 
 # The project's own builds make every warning fatal; a packager's plain CMake build only reports them.
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON
 
-.PHONY: all deps build run test test-release test-asan test-tsan test-packager-build package bench levels \
-        help-pictures clean
+.PHONY: all deps build run test test-release test-asan test-tsan test-packager-build test-fuzz package fuzz \
+        fuzz-build tidy format-check coverage bench levels help-pictures clean
 
 all: build
 
@@ -47,7 +50,7 @@ run: build
 	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
-test: deps test-release test-asan test-tsan test-packager-build
+test: deps test-release test-asan test-tsan test-packager-build test-fuzz
 	@echo "All test runs passed."
 
 test-release: build
@@ -76,6 +79,37 @@ test-packager-build: deps
 package: build
 	cd $(BUILD) && cpack -G DEB -B package
 
+# The libFuzzer harnesses (clang, ASan + UBSan): `make fuzz` runs each for FUZZ_SECONDS, `make test-fuzz` for 30 s.
+fuzz-build: deps
+	$(CMAKE_CONFIGURE) -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DDRZ_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	bash tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	bash tests/fuzz/run_fuzzers.sh $(FUZZ_BUILD) 30
+
+# clang-tidy with the checks in .clang-tidy over every source file of the build; fails on any finding.
+tidy: deps $(BUILD)/build.ninja
+	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/(src|tools|tests|bench)/.*\.cpp$$' > $(BUILD)/tidy.log 2>&1; \
+	  grep -E 'warning:|error:' $(BUILD)/tidy.log | sort -u; \
+	  ! grep -qE 'warning:|error:' $(BUILD)/tidy.log && echo "clang-tidy: no findings"
+
+# Lines .clang-format would change (the tree is not reformatted here).
+format-check:
+	bash tools/check_format.sh
+
+# Line coverage per layer: a gcov build of the game and the tests, the tests run (not the e2e ones), gcovr.
+COVERAGE_BUILD ?= build-coverage
+coverage: deps
+	$(CMAKE_CONFIGURE) -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && ctest -j $(JOBS) -LE e2e --output-on-failure || true
+	bash tools/coverage_report.sh $(COVERAGE_BUILD)
+
 # Regenerates the four level files in data/ from the seeds in tools/level_seeds.txt.
 levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
@@ -97,3 +131,5 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(RELEASE_BUILD)
+
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)

@@ -39,10 +39,39 @@ struct CellRef {
     friend bool operator==(const CellRef&, const CellRef&) = default;
 };
 
+namespace detail {
+
+constexpr int PartnerIndex(const CellRef& c) { return c.k + 14 * c.x + 140 * c.y; }
+
+// The partner of every stored cell copy, by CellValue index (grid 0: none); built by the compiler.
+constexpr std::array<CellRef, 1400> MakePartnerTable() {
+    std::array<CellRef, 1400> partner{};
+    for (const SharedBox& box : SharedBoxes) {
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                const CellRef primary{box.primaryGrid, box.primaryX0 + i, 7 + j};
+                const CellRef secondary{box.secondaryGrid, box.secondaryX0 + i, 1 + j};
+                partner[PartnerIndex(primary)] = secondary;
+                partner[PartnerIndex(secondary)] = primary;
+            }
+        }
+    }
+    return partner;
+}
+
+inline constexpr std::array<CellRef, 1400> kPartnerTable = MakePartnerTable();
+
+}  // namespace detail
+
 // The other stored copy of cell (k, x, y), if the cell lies in a shared box.
-std::optional<CellRef> PartnerCell(int k, int x, int y);
+constexpr std::optional<CellRef> PartnerCell(int k, int x, int y) {
+    if (k < 1 || k > 13 || x < 1 || x > 9 || y < 1 || y > 9) return std::nullopt;
+    const CellRef& partner = detail::kPartnerTable[k + 14 * x + 140 * y];
+    if (partner.k == 0) return std::nullopt;
+    return CellRef{partner.k, partner.x, partner.y};
+}
 
 // True if the box of grid k with top-left cell (x0, y0) is one of the sixteen shared boxes.
-bool IsSharedBox(int k, int x0, int y0);
+constexpr bool IsSharedBox(int k, int x0, int y0) { return PartnerCell(k, x0, y0).has_value(); }
 
 }  // namespace drz

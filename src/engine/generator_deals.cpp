@@ -65,6 +65,7 @@ DealMap ProbeDeal(int deal) {
 const std::vector<DealMap>& DealMaps() {
     static const std::vector<DealMap> maps = [] {
         std::vector<DealMap> made;
+        made.reserve(kShuffledDeals);
         for (int deal = 0; deal < kShuffledDeals; ++deal) made.push_back(ProbeDeal(deal));
         return made;
     }();

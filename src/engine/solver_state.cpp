@@ -13,6 +13,9 @@ constexpr int BoxUnit(int x, int y) { return 18 + (y - 1) / 3 * 3 + (x - 1) / 3;
 
 constexpr std::uint16_t kAllDigits = 0x1FF;
 
+constexpr int XOf(int bit) { return bit % 9 + 1; }
+constexpr int YOf(int bit) { return bit / 9 + 1; }
+
 // For one cell copy: the partner copy's grid and bit (grid 0 when there is none), the other cells of its
 // row, column and box, and the partner copies of those of them that lie in shared boxes, by grid.
 struct CellLinks {
@@ -26,12 +29,19 @@ struct CellLinks {
 
 using LinkTable = std::array<std::array<CellLinks, 81>, 14>;
 
-bool ArePeers(int x1, int y1, int x2, int y2) {
+constexpr bool ArePeers(int x1, int y1, int x2, int y2) {
     if (x1 == x2 && y1 == y2) return false;
     return x1 == x2 || y1 == y2 || ((x1 - 1) / 3 == (x2 - 1) / 3 && (y1 - 1) / 3 == (y2 - 1) / 3);
 }
 
-void AddPartnerPeer(CellLinks& links, int grid, int bit) {
+constexpr GridMask PeersOf(int bit) {
+    GridMask peers;
+    for (int other = 0; other < 81; ++other)
+        if (ArePeers(XOf(bit), YOf(bit), XOf(other), YOf(other))) peers |= GridMask::Cell(other);
+    return peers;
+}
+
+constexpr void AddPartnerPeer(CellLinks& links, int grid, int bit) {
     for (int i = 0; i < links.partnerPeerGrids; ++i) {
         if (links.partnerPeerGrid[i] == grid) {
             links.partnerPeers[i] |= GridMask::Cell(bit);
@@ -42,36 +52,40 @@ void AddPartnerPeer(CellLinks& links, int grid, int bit) {
     links.partnerPeers[links.partnerPeerGrids++] = GridMask::Cell(bit);
 }
 
-LinkTable BuildLinks() {
+// One copy of a shared cell: it knows its partner, and every peer of it in its grid counts the partner
+// among its partner peers.
+constexpr void LinkCopy(LinkTable& table, const std::array<GridMask, 81>& peers, CellRef copy, CellRef partner) {
+    const int bit = GridMask::BitOf(copy.x, copy.y);
+    const int partnerBit = GridMask::BitOf(partner.x, partner.y);
+    table[copy.k][bit].partnerGrid = partner.k;
+    table[copy.k][bit].partnerBit = partnerBit;
+    for (int peer = 0; peer < 81; ++peer)
+        if (peers[bit].Has(peer)) AddPartnerPeer(table[copy.k][peer], partner.k, partnerBit);
+}
+
+// Built by the compiler: a cold start of the solver (one board per process, as in the tool) pays nothing.
+constexpr LinkTable BuildLinks() {
+    std::array<GridMask, 81> peers{};
+    for (int bit = 0; bit < 81; ++bit) peers[bit] = PeersOf(bit);
     LinkTable table{};
-    for (int k = 1; k <= kGridCount; ++k) {
-        for (int x = 1; x <= 9; ++x) {
-            for (int y = 1; y <= 9; ++y) {
-                CellLinks& links = table[k][GridMask::BitOf(x, y)];
-                if (const auto partner = PartnerCell(k, x, y)) {
-                    links.partnerGrid = partner->k;
-                    links.partnerBit = GridMask::BitOf(partner->x, partner->y);
-                }
-                for (int px = 1; px <= 9; ++px) {
-                    for (int py = 1; py <= 9; ++py) {
-                        if (!ArePeers(x, y, px, py)) continue;
-                        links.peers |= GridMask::Cell(GridMask::BitOf(px, py));
-                        if (const auto p = PartnerCell(k, px, py)) AddPartnerPeer(links, p->k, GridMask::BitOf(p->x, p->y));
-                    }
-                }
+    for (int k = 1; k <= kGridCount; ++k)
+        for (int bit = 0; bit < 81; ++bit) table[k][bit].peers = peers[bit];
+    for (const SharedBox& box : SharedBoxes) {
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                const CellRef primary{box.primaryGrid, box.primaryX0 + i, 7 + j};
+                const CellRef secondary{box.secondaryGrid, box.secondaryX0 + i, 1 + j};
+                LinkCopy(table, peers, primary, secondary);
+                LinkCopy(table, peers, secondary, primary);
             }
         }
     }
     return table;
 }
 
-const LinkTable& Links() {
-    static const LinkTable table = BuildLinks();
-    return table;
-}
+constexpr LinkTable kLinks = BuildLinks();
 
-constexpr int XOf(int bit) { return bit % 9 + 1; }
-constexpr int YOf(int bit) { return bit / 9 + 1; }
+constexpr const LinkTable& Links() { return kLinks; }
 
 }  // namespace
 
