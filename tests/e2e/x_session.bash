@@ -18,14 +18,14 @@ start_x_session() {
   exec 3>"$work/display"
   Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   pids+=($!)
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-  openbox >"$work/openbox.log" 2>&1 &
+  HOME="$work" openbox >"$work/openbox.log" 2>&1 &  # its settings and cache stay in here
   pids+=($!)
-  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 300); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
   wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
 
