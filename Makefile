@@ -50,7 +50,7 @@ run: build
 	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
-test: deps test-release test-asan test-tsan test-packager-build test-fuzz
+test: deps format-check test-release test-asan test-tsan test-packager-build test-fuzz
 	@echo "All test runs passed."
 
 test-release: build
@@ -96,7 +96,7 @@ tidy: deps $(BUILD)/build.ninja
 	  grep -E 'warning:|error:' $(BUILD)/tidy.log | sort -u; \
 	  ! grep -qE 'warning:|error:' $(BUILD)/tidy.log && echo "clang-tidy: no findings"
 
-# Lines .clang-format would change (the tree is not reformatted here).
+# Fails when .clang-format would change a line of the C++ sources, and names the files.
 format-check:
 	bash tools/check_format.sh
 

@@ -44,9 +44,9 @@ void RegisterLevelFile(const std::filesystem::path& folder, const char* file) {
 
 void RegisterMinimal(const char* name) {
     auto board = std::make_shared<Board>(drz::oracle::LoadPuzzle(name));
-    benchmark::RegisterBenchmark(("Minimal/" + std::string(name)).c_str(),
-                                 [board](benchmark::State& state) { ProveUnique(state, *board); })
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("Minimal/" + std::string(name)).c_str(), [board](benchmark::State& state) {
+        ProveUnique(state, *board);
+    })->Unit(benchmark::kMillisecond);
 }
 
 // Registered before benchmark_main's main runs; missing files are reported and leave the others.

@@ -39,9 +39,14 @@ void RegisterPuzzle(const std::string& name) {
     benchmark::RegisterBenchmark(("SolveBoard/fast/" + name).c_str(), [puzzle](benchmark::State& state) {
         SolvePuzzle(state, *puzzle, [](Board& b, drz::SolveHooks& h) { return drz::SolveBoard(b, h); });
     })->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("SolveBoard/literal/" + name).c_str(), [puzzle](benchmark::State& state) {
-        SolvePuzzle(state, *puzzle, [](Board& b, drz::SolveHooks& h) { return drz::oracle::LiteralSolveBoard(b, h); });
-    })->Unit(benchmark::kMillisecond)->Iterations(2);
+    benchmark::RegisterBenchmark(("SolveBoard/literal/" + name).c_str(),
+                                 [puzzle](benchmark::State& state) {
+                                     SolvePuzzle(state, *puzzle, [](Board& b, drz::SolveHooks& h) {
+                                         return drz::oracle::LiteralSolveBoard(b, h);
+                                     });
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(2);
 }
 
 void OnePassOnEmptyBoard(benchmark::State& state, bool literal) {

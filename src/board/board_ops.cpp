@@ -40,7 +40,8 @@ void SyncSharedBoxes(Board& board) {
 
 void SyncSharedCandidates(Board& board) {
     ForEachSharedCell([&](int primary, int secondary) {
-        for (int d = 1; d <= 9; ++d) board.CandidateMark[secondary + 1400 * d] = board.CandidateMark[primary + 1400 * d];
+        for (int d = 1; d <= 9; ++d)
+            board.CandidateMark[secondary + 1400 * d] = board.CandidateMark[primary + 1400 * d];
     });
 }
 

@@ -12,7 +12,7 @@ namespace drz {
 constexpr std::array<std::int16_t, 14> GridOriginX = {0, 29, 425, 821, 227, 623, 29, 425, 821, 227, 623, 29, 425, 821};
 constexpr std::array<std::int16_t, 14> GridOriginY = {0, 35, 35, 35, 185, 185, 335, 335, 335, 485, 485, 635, 635, 635};
 
-constexpr int kCellWidth = 33;   // pixels
+constexpr int kCellWidth = 33;  // pixels
 constexpr int kCellHeight = 25;
 
 constexpr std::array<std::string_view, 4> LevelName = {"Leicht", "Mittel", "Schwer", "Extrem"};
@@ -21,17 +21,29 @@ constexpr std::array<std::string_view, 4> LevelName = {"Leicht", "Mittel", "Schw
 // boxes; the secondary copy lies in the top row of boxes of the other grid.
 struct SharedBox {
     int primaryGrid;
-    int primaryX0;      // 7 = bottom-right box, 1 = bottom-left box (rows 7..9)
+    int primaryX0;  // 7 = bottom-right box, 1 = bottom-left box (rows 7..9)
     int secondaryGrid;
-    int secondaryX0;    // 1 = top-left box, 7 = top-right box (rows 1..3)
+    int secondaryX0;  // 1 = top-left box, 7 = top-right box (rows 1..3)
 };
 
 // In the order in which the synchronisation operations process them.
 constexpr std::array<SharedBox, 16> SharedBoxes = {{
-    {1, 7, 4, 1},  {2, 1, 4, 7},  {2, 7, 5, 1},  {3, 1, 5, 7},
-    {4, 1, 6, 7},  {4, 7, 7, 1},  {5, 1, 7, 7},  {5, 7, 8, 1},
-    {6, 7, 9, 1},  {7, 1, 9, 7},  {7, 7, 10, 1}, {8, 1, 10, 7},
-    {9, 1, 11, 7}, {9, 7, 12, 1}, {10, 1, 12, 7}, {10, 7, 13, 1},
+    {1, 7, 4, 1},
+    {2, 1, 4, 7},
+    {2, 7, 5, 1},
+    {3, 1, 5, 7},
+    {4, 1, 6, 7},
+    {4, 7, 7, 1},
+    {5, 1, 7, 7},
+    {5, 7, 8, 1},
+    {6, 7, 9, 1},
+    {7, 1, 9, 7},
+    {7, 7, 10, 1},
+    {8, 1, 10, 7},
+    {9, 1, 11, 7},
+    {9, 7, 12, 1},
+    {10, 1, 12, 7},
+    {10, 7, 13, 1},
 }};
 
 struct CellRef {

@@ -39,7 +39,8 @@ SplitCaption Split(std::string_view caption) {
     s.hotPosition = CharCount(caption.substr(0, underscore)) + 1;
     const std::size_t hotBytes = CharBytes(caption, underscore + 1);
     s.hot = std::string(caption.substr(underscore + 1, hotBytes));
-    s.printed = std::string(caption.substr(0, underscore)) + " " + std::string(caption.substr(underscore + 1 + hotBytes));
+    s.printed =
+        std::string(caption.substr(0, underscore)) + " " + std::string(caption.substr(underscore + 1 + hotBytes));
     return s;
 }
 

@@ -41,9 +41,9 @@ public:
     ClockThread(const ClockThread&) = delete;
     ClockThread& operator=(const ClockThread&) = delete;
 
-    void Start();    // stops and joins a run still going, then starts a new one with a stop signal of its own
-    void Stop();     // ends the current run at once and waits for it
-    void Join();     // waits until the current run has seen ClockRunning false
+    void Start();  // stops and joins a run still going, then starts a new one with a stop signal of its own
+    void Stop();   // ends the current run at once and waits for it
+    void Join();   // waits until the current run has seen ClockRunning false
     bool Running() const;
 
 private:

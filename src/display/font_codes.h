@@ -5,12 +5,12 @@
 
 namespace drz {
 
-constexpr int kFontCandidate = 4;   // candidate marks
-constexpr int kFontPad = 6;         // digits of the picker pad
-constexpr int kFontText = 8;        // panel texts, status lines
-constexpr int kFontCaption = 14;    // command-bar captions
-constexpr int kFontTitle = 16;      // panel titles (any code without a font of its own)
-constexpr int kFontDigit = 20;      // cell digits, status text, level name
+constexpr int kFontCandidate = 4;  // candidate marks
+constexpr int kFontPad = 6;        // digits of the picker pad
+constexpr int kFontText = 8;       // panel texts, status lines
+constexpr int kFontCaption = 14;   // command-bar captions
+constexpr int kFontTitle = 16;     // panel titles (any code without a font of its own)
+constexpr int kFontDigit = 20;     // cell digits, status text, level name
 
 // The font of a code; largeFonts is the window's large-font test.
 platform::FontRequest FontForCode(int code, bool largeFonts);

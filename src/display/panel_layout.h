@@ -12,9 +12,9 @@ struct Rect {
 };
 
 struct PanelLayout {
-    Rect raised;   // outer raised bevel
-    Rect sunken;   // bevel around the inner field
-    Rect field;    // white field with a black border
+    Rect raised;  // outer raised bevel
+    Rect sunken;  // bevel around the inner field
+    Rect field;   // white field with a black border
     std::string_view title;
     int titleX, titleY;  // as passed to DrawLabel, which draws 14 pixels higher
 };

@@ -10,9 +10,9 @@ namespace drz {
 void DrawStatisticsPanel(Display& d);  // panel, counts, then the status panel
 void ShowDigitCounts(Display& d);      // recount, write the counts, then the status
 void DrawStatusPanel(Display& d);
-void ShowBoardStatus(Display& d);      // judge the board, set and write StatusText (beeps on a wrong digit)
+void ShowBoardStatus(Display& d);  // judge the board, set and write StatusText (beeps on a wrong digit)
 void DrawLevelPanel(Display& d);
-void ShowGivenCount(Display& d);       // recount givens, write it and the level name
+void ShowGivenCount(Display& d);  // recount givens, write it and the level name
 void DrawHelpPanel(Display& d);
 void ShowHelpText(Display& d);
 void DrawClockPanel(Display& d);

@@ -15,21 +15,21 @@ struct Options {
     bool SymmetricPuzzle = true;    // "Rätsel-Symmetrie": shuffles keep a point-symmetric layout
     bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every change
     bool UseHtmlHelp = false;
-    bool OwnBoardEntry = false;     // own-board entry in progress: cell input writes givens
-    bool IgnoreEscape = false;      // an Escape release still to come belongs to a closed dialog
-    std::string KeyPrefix;          // "K" after K was released in a game loop
-    std::string BoardFile;          // file the next load or save uses
+    bool OwnBoardEntry = false;  // own-board entry in progress: cell input writes givens
+    bool IgnoreEscape = false;   // an Escape release still to come belongs to a closed dialog
+    std::string KeyPrefix;       // "K" after K was released in a game loop
+    std::string BoardFile;       // file the next load or save uses
 };
 
 // What the panels show, and the small drawing state the display keeps between calls.
 struct PanelState {
     std::string HelpText = "Bitte Menupunkt auswählen!";
-    std::string StatusText;         // "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
+    std::string StatusText;  // "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
     std::int16_t GivenCount = 0;
-    std::int16_t CurrentGrid = 1;   // the grid cell drawing and cell input address
-    bool LargeFontFallback = false; // set once when the desktop uses large fonts
-    bool SolverProgress = false;    // set by every cell drawn; the solver clears it at each pass
-    int FontCode = 0;               // code of the font UseFont selected last
+    std::int16_t CurrentGrid = 1;    // the grid cell drawing and cell input address
+    bool LargeFontFallback = false;  // set once when the desktop uses large fonts
+    bool SolverProgress = false;     // set by every cell drawn; the solver clears it at each pass
+    int FontCode = 0;                // code of the font UseFont selected last
 };
 
 // The game clock. The clock thread reads and writes these beside the user-interface thread, so everything
@@ -46,7 +46,7 @@ struct ClockState {
     // Clock-thread posts under way. A stopped clock's text is only written once this is 0, so that no running
     // time posted earlier can arrive after it.
     std::atomic<int> PostsInFlight{0};
-    std::string SolveTime;                  // final time for the hall of fame; "X" while a game runs (UI thread only)
+    std::string SolveTime;  // final time for the hall of fame; "X" while a game runs (UI thread only)
     // Ranks SolveTime in the hall of fame and may ask for a name; set by the application (UI thread only).
     std::function<void()> RecordCompletionTime;
 };

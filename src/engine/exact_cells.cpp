@@ -8,9 +8,7 @@ namespace {
 
 constexpr int kLattice = 33;
 
-int LatticeOf(int k, int x, int y) {
-    return (GridLatticeColumn[k] + x - 1) + kLattice * (GridLatticeRow[k] + y - 1);
-}
+int LatticeOf(int k, int x, int y) { return (GridLatticeColumn[k] + x - 1) + kLattice * (GridLatticeRow[k] + y - 1); }
 
 // Distinct cells numbered in lattice order, each copy recorded in grid order (primary first).
 void NumberCells(DistinctCells& m) {

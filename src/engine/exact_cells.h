@@ -6,18 +6,18 @@
 
 namespace drz {
 
-constexpr int kUnitCount = 351;        // 13 grids x (9 rows + 9 columns + 9 boxes)
-constexpr int kMaxUnitsPerCell = 6;    // a shared cell lies in three units of each of its two grids
-constexpr int kMaxPeers = 32;          // 20 in one grid; 20 + 20 - 8 for a shared cell
+constexpr int kUnitCount = 351;      // 13 grids x (9 rows + 9 columns + 9 boxes)
+constexpr int kMaxUnitsPerCell = 6;  // a shared cell lies in three units of each of its two grids
+constexpr int kMaxPeers = 32;        // 20 in one grid; 20 + 20 - 8 for a shared cell
 
 // A digit 0..9 for every distinct cell, in the numbering of DistinctCells.
 using CellDigits = std::array<std::uint8_t, 909>;
 
 // One distinct cell: where its copies lie in the grid tables and what it sees.
 struct DistinctCell {
-    std::int16_t index[2];       // CellIndex of the primary copy and of the secondary copy (-1 if none)
-    std::int16_t lattice;        // column + 33 * row on the 33 x 33 lattice
-    std::int16_t mirror;         // the distinct cell reached by a half turn of the board
+    std::int16_t index[2];  // CellIndex of the primary copy and of the secondary copy (-1 if none)
+    std::int16_t lattice;   // column + 33 * row on the 33 x 33 lattice
+    std::int16_t mirror;    // the distinct cell reached by a half turn of the board
     std::uint8_t unitCount;
     std::uint8_t peerCount;
     std::int16_t units[kMaxUnitsPerCell];
@@ -28,8 +28,8 @@ struct DistinctCell {
 struct DistinctCells {
     std::array<DistinctCell, 909> cell;
     std::array<std::array<std::int16_t, 9>, kUnitCount> unit;  // unit u: cells in grid order
-    std::array<std::int16_t, 1400> idOf;                        // CellIndex -> distinct cell, -1 outside the grids
-    int centre;                                                 // the one cell that is its own mirror
+    std::array<std::int16_t, 1400> idOf;                       // CellIndex -> distinct cell, -1 outside the grids
+    int centre;                                                // the one cell that is its own mirror
 
     int Id(int k, int x, int y) const { return idOf[k + 14 * x + 140 * y]; }
 };

@@ -167,10 +167,14 @@ ExactResult CountSolutions(const Board& board, const ExactLimits& limits) {
 
 const char* SolutionCountText(SolutionCount count) {
     switch (count) {
-        case SolutionCount::None: return "0";
-        case SolutionCount::One: return "1";
-        case SolutionCount::Several: return "≥2";
-        case SolutionCount::Unknown: break;
+        case SolutionCount::None:
+            return "0";
+        case SolutionCount::One:
+            return "1";
+        case SolutionCount::Several:
+            return "≥2";
+        case SolutionCount::Unknown:
+            break;
     }
     return "unbekannt";
 }

@@ -22,9 +22,9 @@ inline int CandidateCount(std::uint16_t cand) { return kDigitCount[cand >> 1]; }
 // Everything one node of the search knows about the board.
 struct SinglesState {
     CellDigits value;
-    std::array<std::uint16_t, 909> cand;                           // digits still possible; 0 once filled
-    std::array<std::array<std::uint8_t, 10>, kUnitCount> places;   // empty cells of a unit that admit d
-    std::array<std::uint16_t, kUnitCount> placed;                  // digits already standing in a unit
+    std::array<std::uint16_t, 909> cand;                          // digits still possible; 0 once filled
+    std::array<std::array<std::uint8_t, 10>, kUnitCount> places;  // empty cells of a unit that admit d
+    std::array<std::uint16_t, kUnitCount> placed;                 // digits already standing in a unit
     int filled;
 };
 

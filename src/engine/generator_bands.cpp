@@ -10,7 +10,8 @@ std::optional<int> LevelByName(std::string_view name) {
         if (want.size() != name.size()) continue;
         bool same = true;
         for (std::size_t i = 0; i < name.size() && same; ++i)
-            same = std::tolower(static_cast<unsigned char>(name[i])) == std::tolower(static_cast<unsigned char>(want[i]));
+            same =
+                std::tolower(static_cast<unsigned char>(name[i])) == std::tolower(static_cast<unsigned char>(want[i]));
         if (same) return level;
     }
     return std::nullopt;

@@ -11,11 +11,11 @@ namespace drz {
 // the range of another level, so the levels differ in both measures. `passes` counts the passes of the
 // forced-step solver up to the one that placed the last digit.
 struct LevelBand {
-    std::string_view name;   // as in LevelName: "Leicht", "Mittel", "Schwer", "Extrem"
-    std::string_view file;   // the level file of the game's working folder
+    std::string_view name;  // as in LevelName: "Leicht", "Mittel", "Schwer", "Extrem"
+    std::string_view file;  // the level file of the game's working folder
     int minGivens, maxGivens;
     int minPasses, maxPasses;
-    bool minimal;            // no symmetric pair of givens can go without losing forced-step solvability
+    bool minimal;  // no symmetric pair of givens can go without losing forced-step solvability
 
     bool Holds(int givens, int passes) const {
         return givens >= minGivens && givens <= maxGivens && passes >= minPasses && passes <= maxPasses;

@@ -18,12 +18,12 @@ struct BoardJudgement {
     bool indexZeroClear = false;  // every element with an index 0 is 0 in CellValue and GivenValue
     bool noMarks = false;         // no candidate mark set
     SolutionCount solutions = SolutionCount::Unknown;
-    CellDigits solution{};        // when solutions is One
+    CellDigits solution{};            // when solutions is One
     bool solvedBySolveBoard = false;  // the game's SolveBoard ends with "Das Brett wurde gelöst!"
-    int passes = 0;               // forced-step passes up to the one that placed the last digit, unshuffled
-    DealCheck deals;              // the whole deal set, run when SolveBoard solves the board and copies are equal
-    bool symmetric = false;       // givens point-symmetric under the half turn
-    bool minimal = false;         // solved, and every symmetric pair of givens taken out makes it unsolved
+    int passes = 0;                   // forced-step passes up to the one that placed the last digit, unshuffled
+    DealCheck deals;                  // the whole deal set, run when SolveBoard solves the board and copies are equal
+    bool symmetric = false;           // givens point-symmetric under the half turn
+    bool minimal = false;             // solved, and every symmetric pair of givens taken out makes it unsolved
 };
 
 // Looks at the board as a level file delivers it (nothing is brought up to date first).

@@ -22,7 +22,7 @@ int Entry(int n) { return CellIndex(1 + n % kGridCount, 1 + n / kGridCount % 9, 
 // entry goes and what becomes of every digit. Running a deal is then a lookup per entry instead of the
 // hundreds of exchanges and renamings of a shuffle.
 struct DealMap {
-    bool valid = false;                           // the probe decoded cleanly; else deals are shuffled outright
+    bool valid = false;                              // the probe decoded cleanly; else deals are shuffled outright
     std::array<std::uint16_t, kGridEntries> from{};  // entry n of the dealt board comes from entry from[n]
     DigitPermutation digits{};
 };

@@ -30,7 +30,8 @@ bool EveryPairNeeded(const CellDigits& givens);
 // Symmetric pairs of givens taken out of a random full solution, in random order, while the exact search
 // still proves exactly one solution; each pair that stays was proved to let a second solution in. An
 // order with a removal the search cannot decide within its limit, whose result singles propagation alone
-// finishes, or that EveryPairNeeded cannot confirm, is thrown away. The givens keep the point symmetry of the game's boards.
+// finishes, or that EveryPairNeeded cannot confirm, is thrown away. The givens keep the point symmetry of the game's
+// boards.
 MinimalPuzzle MakeMinimalPuzzle(RandomSource& random);
 
 // True when singles propagation alone, without any trial, completes the givens.

@@ -16,9 +16,7 @@ struct GridMask {
     }
     static constexpr GridMask All() { return {~std::uint64_t{0}, (std::uint64_t{1} << 17) - 1}; }
 
-    constexpr bool Has(int bit) const {
-        return bit < 64 ? ((low >> bit) & 1) != 0 : ((high >> (bit - 64)) & 1) != 0;
-    }
+    constexpr bool Has(int bit) const { return bit < 64 ? ((low >> bit) & 1) != 0 : ((high >> (bit - 64)) & 1) != 0; }
     constexpr bool Empty() const { return (low | high) == 0; }
     constexpr int Count() const { return std::popcount(low) + std::popcount(high); }
     // The lowest cell of a non-empty set.
@@ -27,8 +25,16 @@ struct GridMask {
     constexpr GridMask operator&(GridMask o) const { return {low & o.low, high & o.high}; }
     constexpr GridMask operator|(GridMask o) const { return {low | o.low, high | o.high}; }
     constexpr GridMask operator~() const { return GridMask{~low, ~high} & All(); }
-    constexpr GridMask& operator&=(GridMask o) { low &= o.low; high &= o.high; return *this; }
-    constexpr GridMask& operator|=(GridMask o) { low |= o.low; high |= o.high; return *this; }
+    constexpr GridMask& operator&=(GridMask o) {
+        low &= o.low;
+        high &= o.high;
+        return *this;
+    }
+    constexpr GridMask& operator|=(GridMask o) {
+        low |= o.low;
+        high |= o.high;
+        return *this;
+    }
     friend constexpr bool operator==(const GridMask&, const GridMask&) = default;
 };
 

@@ -27,10 +27,18 @@ void SwapCells(Board& board, int k, int x1, int y1, int x2, int y2) {
 
 void Apply(Board& board, const Exchange& e) {
     switch (e.kind) {
-        case Kind::Rows: SwapRows(board, e.k, e.a, e.b); break;
-        case Kind::Columns: SwapColumns(board, e.k, e.a, e.b); break;
-        case Kind::Stacks: SwapStacks(board, e.k, e.a, e.b); break;
-        case Kind::Bands: SwapBands(board, e.k, e.a, e.b); break;
+        case Kind::Rows:
+            SwapRows(board, e.k, e.a, e.b);
+            break;
+        case Kind::Columns:
+            SwapColumns(board, e.k, e.a, e.b);
+            break;
+        case Kind::Stacks:
+            SwapStacks(board, e.k, e.a, e.b);
+            break;
+        case Kind::Bands:
+            SwapBands(board, e.k, e.a, e.b);
+            break;
     }
 }
 
@@ -48,31 +56,31 @@ void SymmetricIteration(Board& board, RandomSource& random) {
                   R(13, 10 - r, 9 - r), C(1, r, r + 1), C(6, r, r + 1), C(11, r, r + 1), C(3, 10 - r, 9 - r),
                   C(8, 10 - r, 9 - r), C(13, 10 - r, 9 - r)});
     r = DrawR(random);  // step 2
-    Apply(board, {R(1, r + 6, r + 7), R(4, r, r + 1), R(2, r + 6, r + 7), R(5, r, r + 1), R(3, r + 6, r + 7),
-                  R(11, 4 - r, 3 - r), R(9, 10 - r, 9 - r), R(12, 4 - r, 3 - r), R(10, 10 - r, 9 - r),
-                  R(13, 4 - r, 3 - r)});
+    Apply(board,
+          {R(1, r + 6, r + 7), R(4, r, r + 1), R(2, r + 6, r + 7), R(5, r, r + 1), R(3, r + 6, r + 7),
+           R(11, 4 - r, 3 - r), R(9, 10 - r, 9 - r), R(12, 4 - r, 3 - r), R(10, 10 - r, 9 - r), R(13, 4 - r, 3 - r)});
     r = DrawR(random);  // step 3
-    Apply(board, {C(1, r + 6, r + 7), C(4, r, r + 1), C(6, r + 6, r + 7), C(9, r, r + 1), C(11, r + 6, r + 7),
-                  C(3, 4 - r, 3 - r), C(5, 10 - r, 9 - r), C(8, 4 - r, 3 - r), C(10, 10 - r, 9 - r),
-                  C(13, 4 - r, 3 - r)});
+    Apply(board,
+          {C(1, r + 6, r + 7), C(4, r, r + 1), C(6, r + 6, r + 7), C(9, r, r + 1), C(11, r + 6, r + 7),
+           C(3, 4 - r, 3 - r), C(5, 10 - r, 9 - r), C(8, 4 - r, 3 - r), C(10, 10 - r, 9 - r), C(13, 4 - r, 3 - r)});
     r = DrawR(random);  // step 4
     Apply(board, {R(4, r + 3, r + 4), R(5, r + 3, r + 4), R(9, 7 - r, 6 - r), R(10, 7 - r, 6 - r)});
     r = DrawR(random);  // step 5
     Apply(board, {C(4, r + 3, r + 4), C(9, r + 3, r + 4), C(5, 7 - r, 6 - r), C(10, 7 - r, 6 - r)});
     if (Heads(random)) Apply(board, {R(7, 4, 6), C(7, 4, 6)});  // step 6
-    r = DrawR(random);  // step 7
-    Apply(board, {R(6, r, r + 1), R(4, r + 6, r + 7), R(7, r, r + 1), R(5, r + 6, r + 7), R(8, r, r + 1),
-                  R(6, 10 - r, 9 - r), R(9, 4 - r, 3 - r), R(7, 10 - r, 9 - r), R(10, 4 - r, 3 - r),
-                  R(8, 10 - r, 9 - r)});
+    r = DrawR(random);                                          // step 7
+    Apply(board,
+          {R(6, r, r + 1), R(4, r + 6, r + 7), R(7, r, r + 1), R(5, r + 6, r + 7), R(8, r, r + 1), R(6, 10 - r, 9 - r),
+           R(9, 4 - r, 3 - r), R(7, 10 - r, 9 - r), R(10, 4 - r, 3 - r), R(8, 10 - r, 9 - r)});
     r = DrawR(random);  // step 8
-    Apply(board, {C(2, r, r + 1), C(4, r + 6, r + 7), C(7, r, r + 1), C(9, r + 6, r + 7), C(12, r, r + 1),
-                  C(2, 10 - r, 9 - r), C(5, 4 - r, 3 - r), C(7, 10 - r, 9 - r), C(10, 4 - r, 3 - r),
-                  C(12, 10 - r, 9 - r)});
-    if (Heads(random)) Apply(board, {St(6, 1, 2), St(8, 3, 2)});                            // step 9
-    if (Heads(random)) Apply(board, {Bd(2, 1, 2), Bd(12, 2, 3)});                           // step 10
+    Apply(board,
+          {C(2, r, r + 1), C(4, r + 6, r + 7), C(7, r, r + 1), C(9, r + 6, r + 7), C(12, r, r + 1), C(2, 10 - r, 9 - r),
+           C(5, 4 - r, 3 - r), C(7, 10 - r, 9 - r), C(10, 4 - r, 3 - r), C(12, 10 - r, 9 - r)});
+    if (Heads(random)) Apply(board, {St(6, 1, 2), St(8, 3, 2)});                              // step 9
+    if (Heads(random)) Apply(board, {Bd(2, 1, 2), Bd(12, 2, 3)});                             // step 10
     if (Heads(random)) Apply(board, {St(1, 1, 2), St(3, 3, 2), St(11, 1, 2), St(13, 3, 2)});  // step 11
     if (Heads(random)) Apply(board, {Bd(1, 1, 2), Bd(11, 2, 3), Bd(3, 1, 2), Bd(13, 2, 3)});  // step 12
-    RelabelDigits(board, random);                                                           // step 13
+    RelabelDigits(board, random);                                                             // step 13
 }
 
 // Each listed exchange on its own coin.
@@ -94,26 +102,24 @@ void IndependentIteration(Board& board, RandomSource& random) {
                   R(13, 10 - r, 9 - r), C(1, r, r + 1), C(6, r, r + 1), C(11, r, r + 1), C(3, 10 - r, 9 - r),
                   C(8, 10 - r, 9 - r), C(13, 10 - r, 9 - r)});
     r = DrawR(random);  // 2
-    GroupsOnCoins(board, random,
-                  {{R(1, r + 6, r + 7), R(2, r + 6, r + 7), R(3, r + 6, r + 7), R(4, r, r + 1), R(5, r, r + 1)},
-                   {R(9, 10 - r, 9 - r), R(10, 10 - r, 9 - r), R(11, 4 - r, 3 - r), R(12, 4 - r, 3 - r),
-                    R(13, 4 - r, 3 - r)},
-                   {C(1, r + 6, r + 7), C(4, r, r + 1), C(6, r + 6, r + 7), C(9, r, r + 1), C(11, r + 6, r + 7)},
-                   {C(3, 4 - r, 3 - r), C(5, 10 - r, 9 - r), C(8, 4 - r, 3 - r), C(10, 10 - r, 9 - r),
-                    C(13, 4 - r, 3 - r)}});
+    GroupsOnCoins(
+        board, random,
+        {{R(1, r + 6, r + 7), R(2, r + 6, r + 7), R(3, r + 6, r + 7), R(4, r, r + 1), R(5, r, r + 1)},
+         {R(9, 10 - r, 9 - r), R(10, 10 - r, 9 - r), R(11, 4 - r, 3 - r), R(12, 4 - r, 3 - r), R(13, 4 - r, 3 - r)},
+         {C(1, r + 6, r + 7), C(4, r, r + 1), C(6, r + 6, r + 7), C(9, r, r + 1), C(11, r + 6, r + 7)},
+         {C(3, 4 - r, 3 - r), C(5, 10 - r, 9 - r), C(8, 4 - r, 3 - r), C(10, 10 - r, 9 - r), C(13, 4 - r, 3 - r)}});
     r = DrawR(random);  // 3
     GroupsOnCoins(board, random,
                   {{R(4, r + 3, r + 4), R(5, r + 3, r + 4), R(9, 7 - r, 6 - r), R(10, 7 - r, 6 - r)},
                    {C(4, r + 3, r + 4), C(9, r + 3, r + 4), C(5, 7 - r, 6 - r), C(10, 7 - r, 6 - r)}});
     EachOnItsOwn(board, random, {R(7, 4, 6), R(7, 4, 5), C(7, 4, 6), C(7, 4, 5)});  // 4
-    r = DrawR(random);                                                               // 5
-    GroupsOnCoins(board, random,
-                  {{R(6, r, r + 1), R(4, r + 6, r + 7), R(7, r, r + 1), R(5, r + 6, r + 7), R(8, r, r + 1)},
-                   {R(6, 10 - r, 9 - r), R(9, 4 - r, 3 - r), R(7, 10 - r, 9 - r), R(10, 4 - r, 3 - r),
-                    R(8, 10 - r, 9 - r)},
-                   {C(2, r, r + 1), C(4, r + 6, r + 7), C(7, r, r + 1), C(9, r + 6, r + 7), C(12, r, r + 1)},
-                   {C(2, 10 - r, 9 - r), C(5, 4 - r, 3 - r), C(7, 10 - r, 9 - r), C(10, 4 - r, 3 - r),
-                    C(12, 10 - r, 9 - r)}});
+    r = DrawR(random);                                                              // 5
+    GroupsOnCoins(
+        board, random,
+        {{R(6, r, r + 1), R(4, r + 6, r + 7), R(7, r, r + 1), R(5, r + 6, r + 7), R(8, r, r + 1)},
+         {R(6, 10 - r, 9 - r), R(9, 4 - r, 3 - r), R(7, 10 - r, 9 - r), R(10, 4 - r, 3 - r), R(8, 10 - r, 9 - r)},
+         {C(2, r, r + 1), C(4, r + 6, r + 7), C(7, r, r + 1), C(9, r + 6, r + 7), C(12, r, r + 1)},
+         {C(2, 10 - r, 9 - r), C(5, 4 - r, 3 - r), C(7, 10 - r, 9 - r), C(10, 4 - r, 3 - r), C(12, 10 - r, 9 - r)}});
     EachOnItsOwn(board, random,
                  {St(1, 1, 2), St(6, 1, 2), St(11, 1, 2), St(3, 3, 2), St(8, 3, 2), St(13, 3, 2), Bd(1, 1, 2),
                   Bd(2, 1, 2), Bd(3, 1, 2), Bd(11, 2, 3), Bd(12, 2, 3), Bd(13, 2, 3)});  // 6

@@ -12,9 +12,9 @@ namespace drz {
 inline constexpr int kMaxSolvePasses = 15;
 
 struct SolveResult {
-    int passes = 0;      // passes run, 1..15 (or up to the limit given to ForcedPasses)
-    int placements = 0;  // final placements made
-    bool solved = false; // every digit on 101 distinct cells and BoardValid, after the passes
+    int passes = 0;       // passes run, 1..15 (or up to the limit given to ForcedPasses)
+    int placements = 0;   // final placements made
+    bool solved = false;  // every digit on 101 distinct cells and BoardValid, after the passes
 };
 
 struct SolveCommandResult {
@@ -57,7 +57,7 @@ private:
     SolveHooks& hooks_;
     SolverState state_;
     int placements_ = 0;
-    std::array<bool, 14> quiet_{};            // the last run over grid k placed nothing ...
+    std::array<bool, 14> quiet_{};             // the last run over grid k placed nothing ...
     std::array<unsigned, 14> quietVersion_{};  // ... and its fit masks were at this version then
 };
 

@@ -176,7 +176,8 @@ void SolverState::Place(int k, int x, int y, int d) {
     }
     // Only on boards whose copies disagreed: count afresh before the masks are used again.
     board_.Cell(k, x, y) = static_cast<std::uint8_t>(d);
-    if (link.partnerGrid != 0) board_.Cell(link.partnerGrid, XOf(link.partnerBit), YOf(link.partnerBit)) = static_cast<std::uint8_t>(d);
+    if (link.partnerGrid != 0)
+        board_.Cell(link.partnerGrid, XOf(link.partnerBit), YOf(link.partnerBit)) = static_cast<std::uint8_t>(d);
     stale_ = true;
     Rebuild();
 }

@@ -1,4 +1,5 @@
-// solver_state.h — the solver's running knowledge of a board: digit counts per unit and, per grid and digit, the cells that accept it.
+// solver_state.h — the solver's running knowledge of a board: digit counts per unit and, per grid and digit, the cells
+// that accept it.
 #pragma once
 
 #include <array>
@@ -49,19 +50,21 @@ public:
 
 private:
     void Rebuild();
-    void Refresh() { if (stale_) Rebuild(); }
+    void Refresh() {
+        if (stale_) Rebuild();
+    }
     void Count(int k, int x, int y, int value, int delta);
     std::uint16_t Seen(int k, int x, int y) const;
     void FillMasks();
     void PlaceIncrementally(int k, int x, int y, int d);
 
     Board& board_;
-    int repeats_ = 0;   // (grid, unit, digit) triples that hold the digit more than once
+    int repeats_ = 0;  // (grid, unit, digit) triples that hold the digit more than once
     bool stale_ = false;
     bool anyUnequal_ = false;
     std::array<unsigned, 14> version_{};
     std::array<std::array<std::array<std::uint8_t, 10>, 27>, 14> count_{};  // [grid][unit][digit]
-    std::array<std::array<std::uint16_t, 27>, 14> present_{};              // bit d-1: d is in the unit
+    std::array<std::array<std::uint16_t, 27>, 14> present_{};               // bit d-1: d is in the unit
     std::array<GridMask, 14> unequal_{};
     std::array<std::array<GridMask, 10>, 14> fit_{};
 };

@@ -21,7 +21,7 @@ struct App {
     ClockState clock;
     HallOfFame hallOfFame;  // the four lists of "Champions.Rhm", PlayerName and NameConfirmed
     Display display{window, window.Screen(), board, options, panels, clock};
-    RandomSource random{FreshSeed()};  // the one random source of the game: deals and shuffles
+    RandomSource random{FreshSeed()};   // the one random source of the game: deals and shuffles
     InputState input;                   // pointer, picker pad and its saved background
     std::int16_t SlotIndex = 0;         // slot chosen last in the slot dialog; it reopens there
     platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar

@@ -26,9 +26,15 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
     const std::string file = "\"" + deal.file.filename().string() + "\"";
     std::string text;
     switch (deal.load.status) {
-        case LoadStatus::Missing: text = "Die Stufendatei " + file + " fehlt im Ordner des Spiels:\n"; break;
-        case LoadStatus::TooShort: text = "Die Stufendatei " + file + " im Ordner des Spiels ist zu kurz (beschädigt):\n"; break;
-        default: text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n"; break;
+        case LoadStatus::Missing:
+            text = "Die Stufendatei " + file + " fehlt im Ordner des Spiels:\n";
+            break;
+        case LoadStatus::TooShort:
+            text = "Die Stufendatei " + file + " im Ordner des Spiels ist zu kurz (beschädigt):\n";
+            break;
+        default:
+            text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n";
+            break;
     }
     app.window.MessageBox(0, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
 }

@@ -68,11 +68,16 @@ bool GameKey(App& app, GameLoop loop, int key) {
             ClearEntries(app.board);
             RedrawCells(app.display);
             return false;
-        case 'L': return PressButton(app, loop, CommandButton::Load);
-        case 'S': return PressButton(app, loop, CommandButton::Save);
-        case 'D': return PressButton(app, loop, CommandButton::Print);
-        case 'H': return PressButton(app, loop, CommandButton::Help);
-        case kEscape: return EscapeKey(app, loop);
+        case 'L':
+            return PressButton(app, loop, CommandButton::Load);
+        case 'S':
+            return PressButton(app, loop, CommandButton::Save);
+        case 'D':
+            return PressButton(app, loop, CommandButton::Print);
+        case 'H':
+            return PressButton(app, loop, CommandButton::Help);
+        case kEscape:
+            return EscapeKey(app, loop);
         case 'A':
             if (!app.options.ShowNumerals) return false;  // with letters shown A is the digit 1
             AbortGame(app, loop);

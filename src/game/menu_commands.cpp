@@ -22,8 +22,14 @@ namespace {
 
 bool AsksForACell(int id) {
     switch (id) {
-        case kMenuNewGame: case kMenuStartGame: case kMenuOwnBoard: case kMenuLoadBoard:
-        case kMenuSaveBoard: case kMenuSolveBoard: case kMenuShuffleBoard: case kMenuRestart:
+        case kMenuNewGame:
+        case kMenuStartGame:
+        case kMenuOwnBoard:
+        case kMenuLoadBoard:
+        case kMenuSaveBoard:
+        case kMenuSolveBoard:
+        case kMenuShuffleBoard:
+        case kMenuRestart:
             return true;
         default:
             return false;
@@ -107,7 +113,10 @@ void PerformAction(App& app, int id) {
             ClearBoard(app.board);
             RedrawCells(app.display);
             break;
-        case kMenuLevelEasy: case kMenuLevelEasy + 1: case kMenuLevelEasy + 2: case kMenuLevelEasy + 3:
+        case kMenuLevelEasy:
+        case kMenuLevelEasy + 1:
+        case kMenuLevelEasy + 2:
+        case kMenuLevelEasy + 3:
             app.options.CurrentLevel = static_cast<std::int16_t>(id - kMenuLevelEasy);
             break;
         case kMenuNumerals:

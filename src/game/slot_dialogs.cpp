@@ -9,7 +9,9 @@ namespace drz {
 
 namespace {
 
-std::string Counted(int n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+std::string Counted(int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
 
 void RunDialog(App& app, const char* title, bool loads) {
     platform::SlotDialogRequest request;

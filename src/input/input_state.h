@@ -9,16 +9,16 @@
 namespace drz {
 
 struct InputState {
-    int MouseX = 0;                // last pointer position in screen pixels
+    int MouseX = 0;  // last pointer position in screen pixels
     int MouseY = 0;
-    bool NotesMode = false;        // the pad edits candidate marks (opened by the right button)
-    std::int16_t HoverDigit = 0;   // digit 1..9 of the pad square last under the pointer; kept between openings
-    bool PickerActive = false;     // the pad's loop runs; the mouse-move handler tracks the pad
-    bool RightButtonClear = false; // the pad was ended by the right button
+    bool NotesMode = false;             // the pad edits candidate marks (opened by the right button)
+    std::int16_t HoverDigit = 0;        // digit 1..9 of the pad square last under the pointer; kept between openings
+    bool PickerActive = false;          // the pad's loop runs; the mouse-move handler tracks the pad
+    bool RightButtonClear = false;      // the pad was ended by the right button
     platform::Picture SavedBackground;  // the 46 x 46 screen area under the pad while it is open
     bool BackgroundSaved = false;
-    int PadLeft = 0, PadTop = 0;   // top-left pixel of the pad
-    int PadColumn = 0, PadRow = 0; // the cell of CurrentGrid the pad edits
+    int PadLeft = 0, PadTop = 0;    // top-left pixel of the pad
+    int PadColumn = 0, PadRow = 0;  // the cell of CurrentGrid the pad edits
     // Virtual-key code of the letter key that ended the pad: its release belongs to the pad, not to the game
     // loop underneath (with letters shown, "c" or "d" must not also clear the marks or print). 0 = none.
     int PadKeyRelease = 0;

@@ -17,9 +17,7 @@ bool InsidePad(const InputState& in, int x, int y) {
     return x >= in.PadLeft && x < in.PadLeft + kPadSize && y >= in.PadTop && y < in.PadTop + kPadSize;
 }
 
-void RestoreBackground(Display& d, InputState& in) {
-    d.screen.Restore(in.SavedBackground, in.PadLeft, in.PadTop);
-}
+void RestoreBackground(Display& d, InputState& in) { d.screen.Restore(in.SavedBackground, in.PadLeft, in.PadTop); }
 
 // Digit d into the cell, or mark d flipped in notes mode. Digit 0 in notes mode only closes the pad: mark 0
 // is no candidate.

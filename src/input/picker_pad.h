@@ -9,7 +9,7 @@ namespace drz {
 constexpr const char* kPadHelpText = "Rechte Taste löscht Feld!";
 constexpr const char* kNotesHelpText = "Bitte Kandidaten notieren!";
 constexpr const char* kPadClosedHelpText = "Bitte ein Feld anklicken! ";
-constexpr int kPadSize = 45;     // pixels from the pad's corner to its far edges
+constexpr int kPadSize = 45;  // pixels from the pad's corner to its far edges
 constexpr int kPadSquare = 15;
 
 // Draws the pad for cell (x, y) of CurrentGrid, the square of HoverDigit light grey. Saves the screen under it

@@ -43,8 +43,7 @@ std::array<PagePoint, 16> SharedBoxCorners(PrintUnits units) {
 
 PagePoint DigitAnchor(PrintUnits units, bool landscape, int k, int x, int y) {
     PagePoint p{(GridColumnUnits(k) + 1) * units.u + (x - 1) * kCellUnitsX * units.u,
-                (GridRowUnits(k) - 1) * units.v + RoundedQuotient(11 * units.v, 10) +
-                    (y - 1) * kCellUnitsY * units.v};
+                (GridRowUnits(k) - 1) * units.v + RoundedQuotient(11 * units.v, 10) + (y - 1) * kCellUnitsY * units.v};
     if (!landscape) {
         p.x -= RoundedQuotient(units.u, 2);
         p.y += RoundedQuotient(units.v, 3);

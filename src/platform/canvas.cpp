@@ -80,7 +80,8 @@ void Canvas::Restore(const Picture& picture, int x, int y) {
 Rgb Canvas::PixelAt(int x, int y) const {
     if (!impl_->image.valid(x, y)) return {};
     const QRgb p = impl_->image.pixel(x, y);
-    return {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)), static_cast<std::uint8_t>(qBlue(p))};
+    return {static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+            static_cast<std::uint8_t>(qBlue(p))};
 }
 
 void Canvas::Clear(Rgb colour) {

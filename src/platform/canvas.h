@@ -56,7 +56,7 @@ public:
     // Drawing state; it stays until changed.
     void SetForeground(Rgb colour);
     void SetFill(Rgb colour);
-    void SetLineWidth(int width);     // 1, 2, 5 or 7
+    void SetLineWidth(int width);  // 1, 2, 5 or 7
     void SetMix(MixMode mode);
     void SetOpaqueText(bool opaque);  // opaque text first fills its character cells with the fill colour
     void SetFont(const FontRequest& font);
@@ -71,14 +71,14 @@ public:
     void BoxOutline(int x1, int y1, int x2, int y2);
     void FilledBox(int x1, int y1, int x2, int y2);  // filled with the fill colour, bordered in the foreground colour
     void Text(int x, int y, std::string_view utf8);
-    int TextWidth(std::string_view utf8) const;      // in the current font
+    int TextWidth(std::string_view utf8) const;  // in the current font
 
     Picture Save(int x1, int y1, int x2, int y2) const;  // both corners included
     void Restore(const Picture& picture, int x, int y);  // plain copy, whatever the mix mode
 
     Rgb PixelAt(int x, int y) const;
-    void Clear(Rgb colour);                               // the whole screen, e.g. the window background
-    bool WritePng(const std::string& path) const;         // for tests and bug reports
+    void Clear(Rgb colour);                        // the whole screen, e.g. the window background
+    bool WritePng(const std::string& path) const;  // for tests and bug reports
 
     struct Impl;
     Impl& impl() { return *impl_; }

@@ -54,11 +54,10 @@ void Type(QDialog& form, const std::string& text) {
 
 void PressNamedKey(QDialog& form, const std::string& name) {
     static const std::map<std::string, std::pair<int, QString>> keys = {
-        {"Return", {Qt::Key_Return, "\r"}}, {"Enter", {Qt::Key_Enter, "\r"}},
-        {"Escape", {Qt::Key_Escape, "\x1b"}}, {"Tab", {Qt::Key_Tab, "\t"}},
-        {"Backtab", {Qt::Key_Backtab, ""}}, {"Space", {Qt::Key_Space, " "}},
-        {"Left", {Qt::Key_Left, ""}}, {"Right", {Qt::Key_Right, ""}},
-        {"Up", {Qt::Key_Up, ""}}, {"Down", {Qt::Key_Down, ""}},
+        {"Return", {Qt::Key_Return, "\r"}}, {"Enter", {Qt::Key_Enter, "\r"}},   {"Escape", {Qt::Key_Escape, "\x1b"}},
+        {"Tab", {Qt::Key_Tab, "\t"}},       {"Backtab", {Qt::Key_Backtab, ""}}, {"Space", {Qt::Key_Space, " "}},
+        {"Left", {Qt::Key_Left, ""}},       {"Right", {Qt::Key_Right, ""}},     {"Up", {Qt::Key_Up, ""}},
+        {"Down", {Qt::Key_Down, ""}},
     };
     const auto key = keys.find(name);
     if (key == keys.end()) {
@@ -74,11 +73,21 @@ void SelectTab(QDialog& form, const std::string& index) {
 
 void Play(QDialog& form, const DialogStep& step) {
     switch (step.kind) {
-        case DialogStep::Kind::Click: Click(form, step.target); break;
-        case DialogStep::Kind::Type: Type(form, step.target); break;
-        case DialogStep::Kind::Key: PressNamedKey(form, step.target); break;
-        case DialogStep::Kind::Close: form.close(); break;
-        case DialogStep::Kind::SelectTab: SelectTab(form, step.target); break;
+        case DialogStep::Kind::Click:
+            Click(form, step.target);
+            break;
+        case DialogStep::Kind::Type:
+            Type(form, step.target);
+            break;
+        case DialogStep::Kind::Key:
+            PressNamedKey(form, step.target);
+            break;
+        case DialogStep::Kind::Close:
+            form.close();
+            break;
+        case DialogStep::Kind::SelectTab:
+            SelectTab(form, step.target);
+            break;
     }
 }
 

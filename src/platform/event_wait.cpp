@@ -17,7 +17,8 @@ std::optional<InputEvent> MainWindow::Impl::Dispatch(const QueuedInput& entry) {
             if (!onClose) throw ProgramExit();
             onClose();
             return std::nullopt;
-        case QueuedInput::Kind::Input: break;
+        case QueuedInput::Kind::Input:
+            break;
     }
     const int m = entry.event.message;
     if (m == kLeftButtonDown || m == kRightButtonDown) mouseX = entry.event.x, mouseY = entry.event.y;
@@ -60,7 +61,9 @@ void MainWindow::WaitButtonsReleased() {
     while (impl_->open && impl_->input.AnyButtonDown()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void MainWindow::SetMouseMoveHandler(std::function<void(int x, int y)> handler) { impl_->mouseMove = std::move(handler); }
+void MainWindow::SetMouseMoveHandler(std::function<void(int x, int y)> handler) {
+    impl_->mouseMove = std::move(handler);
+}
 void MainWindow::SetCloseHandler(std::function<void()> handler) { impl_->onClose = std::move(handler); }
 void MainWindow::PostInput(const InputEvent& event) { impl_->input.Post(event); }
 void MainWindow::PostMove(int x, int y) { impl_->input.Move(x, y); }

@@ -1,4 +1,5 @@
-// font.h — how the game asks for a font: a logical font by its fields, a window font by name and size, or the stock font.
+// font.h — how the game asks for a font: a logical font by its fields, a window font by name and size, or the stock
+// font.
 #pragma once
 
 #include <string>
@@ -21,12 +22,12 @@ struct FontRequest {
         StockVariable,  // the platform's stock variable-pitch font
     };
     Kind kind = Kind::Logical;
-    std::string face;       // historic names ("ARIAL", "Terminal", "Fixedsys", "System") are mapped to installed faces
-    int heightPx = 0;       // character cell height in pixels (logical fonts)
-    int widthPx = 0;        // average character width in pixels (logical fonts); the advance of a fixed-pitch font
-    int weight = 400;       // 100..900, 400 normal, 700 bold
+    std::string face;  // historic names ("ARIAL", "Terminal", "Fixedsys", "System") are mapped to installed faces
+    int heightPx = 0;  // character cell height in pixels (logical fonts)
+    int widthPx = 0;   // average character width in pixels (logical fonts); the advance of a fixed-pitch font
+    int weight = 400;  // 100..900, 400 normal, 700 bold
     bool fixedPitch = false;
-    double points = 0;      // ByNameAndSize; 9 pt = 12 px, 9.75 pt = 13 px (96 dots per inch)
+    double points = 0;  // ByNameAndSize; 9 pt = 12 px, 9.75 pt = 13 px (96 dots per inch)
 
     static FontRequest Logical(std::string face, int heightPx, int widthPx, int weight, bool fixedPitch = false) {
         FontRequest f;

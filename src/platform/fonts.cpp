@@ -134,9 +134,15 @@ const ResolvedFont& ResolveFont(const FontRequest& request) {
     if (it != cache.end()) return it->second;
     ResolvedFont r;
     switch (request.kind) {
-        case FontRequest::Kind::Logical: r = ResolveLogical(request); break;
-        case FontRequest::Kind::ByNameAndSize: r = ResolveNamed(request); break;
-        case FontRequest::Kind::StockVariable: r = ResolveStock(); break;
+        case FontRequest::Kind::Logical:
+            r = ResolveLogical(request);
+            break;
+        case FontRequest::Kind::ByNameAndSize:
+            r = ResolveNamed(request);
+            break;
+        case FontRequest::Kind::StockVariable:
+            r = ResolveStock();
+            break;
     }
     return cache.emplace(key, std::move(r)).first->second;
 }
@@ -146,10 +152,8 @@ void ClearFontCache() { Cache().clear(); }
 void InstallFontSubstitutions() {
     const QStringList sans{kSansFace};
     const QStringList mono{kMonoFace};
-    for (const char* name : {"ARIAL", "Arial", "System"})
-        QFont::insertSubstitutions(name, sans);
-    for (const char* name : {"Terminal", "Fixedsys"})
-        QFont::insertSubstitutions(name, mono);
+    for (const char* name : {"ARIAL", "Arial", "System"}) QFont::insertSubstitutions(name, sans);
+    for (const char* name : {"Terminal", "Fixedsys"}) QFont::insertSubstitutions(name, mono);
 }
 
 }  // namespace drz::platform

@@ -76,10 +76,9 @@ QWidget* HelpWindow::MakeIndexPage() {
     connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& link, const QString&) { Show(link.url); });
-    connect(index, &QHelpIndexWidget::documentsActivated, this,
-            [this](const QList<QHelpLink>& links, const QString&) {
-                if (!links.isEmpty()) Show(links.front().url);
-            });
+    connect(index, &QHelpIndexWidget::documentsActivated, this, [this](const QList<QHelpLink>& links, const QString&) {
+        if (!links.isEmpty()) Show(links.front().url);
+    });
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(filter);
@@ -92,8 +91,7 @@ QWidget* HelpWindow::MakeSearchPage() {
     auto* page = new QWidget;
     QHelpSearchQueryWidget* query = search->queryWidget();
     QHelpSearchResultWidget* results = search->resultWidget();
-    connect(query, &QHelpSearchQueryWidget::search, search,
-            [search, query] { search->search(query->searchInput()); });
+    connect(query, &QHelpSearchQueryWidget::search, search, [search, query] { search->search(query->searchInput()); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, [this](const QUrl& url) { Show(url); });
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);

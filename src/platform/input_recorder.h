@@ -32,7 +32,7 @@ public:
     void ButtonRelease(Qt::MouseButton button, int x, int y);
     void Move(int x, int y);
     void Close();
-    void Post(const InputEvent& event);   // queued as it is (scripted input, menu commands)
+    void Post(const InputEvent& event);  // queued as it is (scripted input, menu commands)
     // A modal dialog took over: the releases of buttons held now go to it, so they count as released.
     void ForgetButtons() { left_ = right_ = middle_ = false; }
 

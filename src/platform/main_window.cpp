@@ -42,8 +42,9 @@ void MainWindow::Impl::InstallBar(QMenuBar* bar) {
     bar->setEnabled(menuEnabled);
     bar->show();
     // A bar installed on an open window must not take its rows from the screen area.
-    if (open) frame->resize(std::max(frame->width(), kScreenWidth),
-                            std::max(frame->height(), bar->sizeHint().height() + kScreenHeight));
+    if (open)
+        frame->resize(std::max(frame->width(), kScreenWidth),
+                      std::max(frame->height(), bar->sizeHint().height() + kScreenHeight));
 }
 
 MainWindow::MainWindow() : impl_(std::make_unique<Impl>()) {}

@@ -11,11 +11,16 @@ namespace {
 
 QMessageBox::Icon IconOf(int code) {
     switch (code) {
-        case 1: return QMessageBox::Critical;
-        case 2: return QMessageBox::Question;
-        case 3: return QMessageBox::Warning;
-        case 4: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case 1:
+            return QMessageBox::Critical;
+        case 2:
+            return QMessageBox::Question;
+        case 3:
+            return QMessageBox::Warning;
+        case 4:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 

@@ -21,8 +21,9 @@ public:
     explicit NameForm(const std::string& name) {
         setObjectName(QStringLiteral("champ"));
         setWindowTitle(QStringLiteral("Ruhmeshalle"));
-        auto* lbl2 = Named(new QLabel(QStringLiteral("Ihre Zeit gehört zu den zehn besten!\nBitte geben Sie Ihren Namen ein:")),
-                           "lbl2");
+        auto* lbl2 =
+            Named(new QLabel(QStringLiteral("Ihre Zeit gehört zu den zehn besten!\nBitte geben Sie Ihren Namen ein:")),
+                  "lbl2");
         ed1_ = Named(new QLineEdit(QString::fromStdString(name)), "ed1");
         ed1_->setMaxLength(kLongestName);
         ed1_->setMinimumWidth(300);

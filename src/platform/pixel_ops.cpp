@@ -45,8 +45,14 @@ std::vector<QPoint> LinePoints(int x1, int y1, int x2, int y2) {
     while (x != x2 || y != y2) {
         points.emplace_back(x, y);
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
     return points;
 }
@@ -56,7 +62,8 @@ void MixSlantedLine(QImage& image, int x1, int y1, int x2, int y2, int width, Rg
     std::vector<std::pair<int, int>> pixels;
     for (const QPoint& p : LinePoints(x1, y1, x2, y2))
         for (int j = 0; j < width; ++j)
-            for (int i = 0; i < width; ++i) pixels.emplace_back(BandStart(p.y(), width) + j, BandStart(p.x(), width) + i);
+            for (int i = 0; i < width; ++i)
+                pixels.emplace_back(BandStart(p.y(), width) + j, BandStart(p.x(), width) + i);
     std::sort(pixels.begin(), pixels.end());
     pixels.erase(std::unique(pixels.begin(), pixels.end()), pixels.end());
     for (const auto& [y, x] : pixels) MixRect(image, QRect(x, y, 1, 1), colour, mode);
@@ -94,7 +101,8 @@ void MixBoxOutline(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb
     }
     // Top and bottom bands over the full width, the side bands between them: disjoint, so XOR stays exact.
     MixRect(image, QRect(QPoint(outer.left(), outer.top()), QPoint(outer.right(), inner.top() - 1)), colour, mode);
-    MixRect(image, QRect(QPoint(outer.left(), inner.bottom() + 1), QPoint(outer.right(), outer.bottom())), colour, mode);
+    MixRect(image, QRect(QPoint(outer.left(), inner.bottom() + 1), QPoint(outer.right(), outer.bottom())), colour,
+            mode);
     MixRect(image, QRect(QPoint(outer.left(), inner.top()), QPoint(inner.left() - 1, inner.bottom())), colour, mode);
     MixRect(image, QRect(QPoint(inner.right() + 1, inner.top()), QPoint(outer.right(), inner.bottom())), colour, mode);
 }

@@ -11,9 +11,15 @@ namespace drz::platform {
 // Combines one pixel of an RGB32 image with a colour under the mix mode (the alpha byte stays opaque).
 inline void MixPixel(QRgb& pixel, std::uint32_t colour, MixMode mode) {
     switch (mode) {
-        case MixMode::Copy: pixel = 0xFF000000u | colour; break;
-        case MixMode::Xor: pixel ^= colour; break;
-        case MixMode::Merge: pixel |= colour; break;
+        case MixMode::Copy:
+            pixel = 0xFF000000u | colour;
+            break;
+        case MixMode::Xor:
+            pixel ^= colour;
+            break;
+        case MixMode::Merge:
+            pixel |= colour;
+            break;
     }
 }
 

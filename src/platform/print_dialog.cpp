@@ -14,10 +14,14 @@ constexpr const char* kFallbackOutputFile = "brett.pdf";
 
 QPageSize::PageSizeId PageSizeOf(Paper paper) {
     switch (paper) {
-        case Paper::A3: return QPageSize::A3;
-        case Paper::A5: return QPageSize::A5;
-        case Paper::Letter: return QPageSize::Letter;
-        case Paper::A4: break;
+        case Paper::A3:
+            return QPageSize::A3;
+        case Paper::A5:
+            return QPageSize::A5;
+        case Paper::Letter:
+            return QPageSize::Letter;
+        case Paper::A4:
+            break;
     }
     return QPageSize::A4;
 }

@@ -36,8 +36,8 @@ int Printer::PageWidth() const { return impl_->printer.width(); }
 int Printer::PageHeight() const { return impl_->printer.height(); }
 
 void Printer::SetPen(Rgb colour, int width) {
-    impl_->painter.setPen(QPen(QColor(colour.r, colour.g, colour.b), width, Qt::SolidLine, Qt::SquareCap,
-                               Qt::MiterJoin));
+    impl_->painter.setPen(
+        QPen(QColor(colour.r, colour.g, colour.b), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
 }
 
 void Printer::SetFont(std::string_view face, int points, bool bold) {

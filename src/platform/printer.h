@@ -40,7 +40,7 @@ public:
 
     // Starts the job under the document name; false when the printer cannot be opened.
     bool Begin(std::string_view documentName);
-    int PageWidth() const;   // printable area in device pixels
+    int PageWidth() const;  // printable area in device pixels
     int PageHeight() const;
 
     void SetPen(Rgb colour, int width);  // solid lines, width in device pixels

@@ -2,12 +2,12 @@
 #include "platform/slot_dialog.h"
 
 #include <QEvent>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/modal_form.h"
 

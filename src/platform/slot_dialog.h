@@ -10,10 +10,10 @@
 namespace drz::platform {
 
 struct SlotDialogRequest {
-    std::string title;                    // "Welches Brett laden?" or "Sichern unter ..."
-    int checkedSlot = 0;                  // 0..3, the option checked and focused when it opens
-    std::array<std::string, 4> options;   // the captions of opt1..opt4
-    std::string confirm = "OK";           // caption of cmd1 ("&" marks the mnemonic)
+    std::string title;                   // "Welches Brett laden?" or "Sichern unter ..."
+    int checkedSlot = 0;                 // 0..3, the option checked and focused when it opens
+    std::array<std::string, 4> options;  // the captions of opt1..opt4
+    std::string confirm = "OK";          // caption of cmd1 ("&" marks the mnemonic)
 };
 
 // Runs frm1 modally over the main window, 770 px right of and 440 px below its corner. A click on an option

@@ -30,15 +30,15 @@ public:
     // --- window ---
     void SetTitle(std::string_view title);
     std::string Title() const;
-    int ScreenWidth() const;   // of the desktop the window opens on
+    int ScreenWidth() const;  // of the desktop the window opens on
     int ScreenHeight() const;
     // Places the window (its frame at x, y) and sizes it; shows and activates it. However small the size asked,
     // the screen area gets at least 1478 x 945 pixels below the menu bar, shown 1:1 at its top-left. When the
     // player resizes the window the picture is scaled with its aspect kept; pointer positions are mapped back.
     void Open(int x, int y, int width, int height);
-    void SetBackground(Rgb colour);                   // fills the screen picture with it
+    void SetBackground(Rgb colour);  // fills the screen picture with it
     bool IsOpen() const;
-    void Close();                                     // closes without asking
+    void Close();  // closes without asking
     // The large-font test: true when the desktop uses large fonts. The metric chosen is the pixel height of a
     // 12-point font at the screen's logical resolution (16 px at 96 dpi); the test is positive above 16.
     bool LargeFonts() const;
@@ -69,9 +69,9 @@ public:
     const InputEvent& LastEvent() const;
     int MouseX() const;  // current pointer position in screen pixels
     int MouseY() const;
-    bool LeftButtonDown() const;      // takes in what the toolkit has pending first, so a polling loop sees the release
-    bool AnyButtonDown() const;       // left, right or middle
-    void WaitButtonsReleased();       // blocks (painting goes on) until no mouse button is held down
+    bool LeftButtonDown() const;  // takes in what the toolkit has pending first, so a polling loop sees the release
+    bool AnyButtonDown() const;   // left, right or middle
+    void WaitButtonsReleased();   // blocks (painting goes on) until no mouse button is held down
     void SetMouseMoveHandler(std::function<void(int x, int y)> handler);
     void SetCloseHandler(std::function<void()> handler);
     // Queues an event as if it had come from the player (scripted tests, and menu choices made by tests).
@@ -96,10 +96,10 @@ public:
     Cursor CurrentCursor() const;
 
     // --- the clock label ---
-    void CreateClockLabel(int x, int y, int width, int height, std::string_view text, std::string_view face,
-                          int points, Rgb background);
-    void SetClockText(std::string_view text);          // user-interface thread
-    void PostClockText(std::string text);              // any thread: delivered to the user-interface thread
+    void CreateClockLabel(int x, int y, int width, int height, std::string_view text, std::string_view face, int points,
+                          Rgb background);
+    void SetClockText(std::string_view text);  // user-interface thread
+    void PostClockText(std::string text);      // any thread: delivered to the user-interface thread
     std::string ClockText() const;
     // The screen with the controls on it, as the player sees it (tests, screenshots).
     void Snapshot(Canvas& target) const;
@@ -119,9 +119,9 @@ int TwelvePointPixels(double logicalDpi);
 bool LargeFontsAt(double logicalDpi);
 
 // --- time, pause, beep ---
-double Timer();              // seconds with fractions, monotonic
+double Timer();                // seconds with fractions, monotonic
 void Pause(int milliseconds);  // keeps the window painted, takes no input
 void Beep();
-int BeepCount();             // beeps so far in this run (tests)
+int BeepCount();  // beeps so far in this run (tests)
 
 }  // namespace drz::platform

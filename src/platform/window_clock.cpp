@@ -15,7 +15,8 @@ QString FromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static
 void MainWindow::CreateClockLabel(int x, int y, int width, int height, std::string_view text, std::string_view face,
                                   int points, Rgb background) {
     const QFont font = ResolveFont(FontRequest::Named(std::string(face), points)).font;
-    impl_->clock.Create(QRect(x, y, width, height), FromUtf8(text), font, QColor(background.r, background.g, background.b));
+    impl_->clock.Create(QRect(x, y, width, height), FromUtf8(text), font,
+                        QColor(background.r, background.g, background.b));
     impl_->view->update();
 }
 

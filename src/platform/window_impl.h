@@ -35,23 +35,23 @@ struct MainWindow::Impl {
     InputRecorder input;
     ClockLabel clock;
     std::unique_ptr<FrameWindow> frame;
-    ScreenWidget* view = nullptr;  // owned by the frame
+    ScreenWidget* view = nullptr;   // owned by the frame
     QVBoxLayout* layout = nullptr;  // owned by the frame
     MenuRegistry menus;
     MenuHandle installedBar = 0;
     bool menuEnabled = true;
 
-    bool open = false;        // Open() was called and the window has not been closed since
-    bool closed = false;      // Close() was called: the window is gone for good
-    bool closing = false;     // Close() lets the toolkit's close through
+    bool open = false;     // Open() was called and the window has not been closed since
+    bool closed = false;   // Close() was called: the window is gone for good
+    bool closing = false;  // Close() lets the toolkit's close through
     InputEvent last;
     int mouseX = 0, mouseY = 0;
     std::function<void(int, int)> mouseMove;
     std::function<void()> onClose;
 
-    std::deque<int> answers;  // queued message-box answers (tests)
+    std::deque<int> answers;                     // queued message-box answers (tests)
     std::deque<PrintDialogAnswer> printAnswers;  // queued print-dialog answers (tests)
-    std::unique_ptr<QWidget> help;  // the help window once a topic was shown; no game window owns it
+    std::unique_ptr<QWidget> help;               // the help window once a topic was shown; no game window owns it
     std::string lastBoxText;
     std::deque<std::vector<DialogStep>> dialogSteps;  // queued steps for the next dialog forms (tests)
     std::string lastDialogTitle;

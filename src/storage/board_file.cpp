@@ -34,7 +34,8 @@ void MarksFromImage(Board& board) {
 }
 
 void PutFiller(std::vector<std::uint8_t>& bytes, RandomSource& random) {
-    for (std::size_t i = 0; i < kFillerBytes; ++i) bytes[kFillerOffset + i] = static_cast<std::uint8_t>(random.Random(9) + 1);
+    for (std::size_t i = 0; i < kFillerBytes; ++i)
+        bytes[kFillerOffset + i] = static_cast<std::uint8_t>(random.Random(9) + 1);
 }
 
 // The bytes of a file of the right length, or an empty file rebuilt as the save describes it. False
@@ -53,7 +54,8 @@ bool StartingContent(const fs::path& file, RandomSource& random, std::vector<std
 }  // namespace
 
 LoadOutcome LoadBoardSlot(Board& board, const fs::path& file, int slot) {
-    if (!ValidSlot(slot)) return Failed(LoadStatus::Unreadable, "Platz " + std::to_string(slot) + " gibt es nicht (0 bis 3).");
+    if (!ValidSlot(slot))
+        return Failed(LoadStatus::Unreadable, "Platz " + std::to_string(slot) + " gibt es nicht (0 bis 3).");
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (!fs::exists(status)) return Failed(LoadStatus::Missing, "Die Datei " + Quoted(file) + " fehlt.");
@@ -62,7 +64,8 @@ LoadOutcome LoadBoardSlot(Board& board, const fs::path& file, int slot) {
     std::ifstream in(file, std::ios::binary);
     if (ec || !in) return Failed(LoadStatus::Unreadable, "Die Datei " + Quoted(file) + " kann nicht gelesen werden.");
     if (size < BoardBlocksEnd(slot))
-        return Failed(LoadStatus::TooShort, "Die Datei " + Quoted(file) + " ist zu kurz für Platz " + std::to_string(slot) + ".");
+        return Failed(LoadStatus::TooShort,
+                      "Die Datei " + Quoted(file) + " ist zu kurz für Platz " + std::to_string(slot) + ".");
 
     // Read everything first, so a read error leaves the board as it was.
     std::vector<std::uint8_t> tables(2 * kTableBytes);
@@ -113,7 +116,8 @@ DealOutcome DealLevelBoard(Board& board, int level, RandomSource& random, const 
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(deal.file, ec);
     if (!ec && size < kFillerOffset) {
-        deal.load = Failed(LoadStatus::TooShort, "Die Stufendatei " + Quoted(deal.file) + " ist zu kurz für vier Bretter.");
+        deal.load =
+            Failed(LoadStatus::TooShort, "Die Stufendatei " + Quoted(deal.file) + " ist zu kurz für vier Bretter.");
         return deal;
     }
     deal.load = LoadBoardSlot(board, deal.file, deal.slot);

@@ -9,18 +9,18 @@ namespace drz {
 
 inline constexpr const char* kHallOfFameFile = "Champions.Rhm";
 inline constexpr int kChampLevels = 4;
-inline constexpr int kChampPlaces = 10;          // places 1..10; place 0 is allocated and never used
+inline constexpr int kChampPlaces = 10;  // places 1..10; place 0 is allocated and never used
 inline constexpr const char* kFreePlaceTime = "9";
 
 // Indexed [level 0..3][place 0..10].
 using ChampTable = std::array<std::array<std::string, kChampPlaces + 1>, kChampLevels>;
 
 struct HallOfFame {
-    ChampTable ChampName;           // as typed (one line); may be empty
-    ChampTable ChampDate;           // dd.MM.yyyy
-    ChampTable ChampTime;           // the solving time as text; "9" marks a free place
-    std::string PlayerName;         // the name confirmed last in this run; never stored on its own
-    bool NameConfirmed = false;     // the name dialog ended with its confirm button
+    ChampTable ChampName;                // as typed (one line); may be empty
+    ChampTable ChampDate;                // dd.MM.yyyy
+    ChampTable ChampTime;                // the solving time as text; "9" marks a free place
+    std::string PlayerName;              // the name confirmed last in this run; never stored on its own
+    bool NameConfirmed = false;          // the name dialog ended with its confirm button
     std::string File = kHallOfFameFile;  // bare names are taken in the working folder
     std::function<std::string()> Today;  // today's date as dd.MM.yyyy
 };

@@ -20,9 +20,12 @@ constexpr std::size_t kMostBytesRead = 1 << 20;
 template <typename Hall>
 auto& TableOfValue(Hall& hall, int value) {
     switch (value % 3) {
-        case 0: return hall.ChampName;
-        case 1: return hall.ChampDate;
-        default: return hall.ChampTime;
+        case 0:
+            return hall.ChampName;
+        case 1:
+            return hall.ChampDate;
+        default:
+            return hall.ChampTime;
     }
 }
 

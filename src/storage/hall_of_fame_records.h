@@ -10,8 +10,8 @@
 namespace drz {
 
 struct RecordOutcome {
-    int place = 0;                      // where the entry went, 0 when it no longer ranks (or was not written)
-    std::optional<std::string> error;   // German, naming the file, when the write failed
+    int place = 0;                     // where the entry went, 0 when it no longer ranks (or was not written)
+    std::optional<std::string> error;  // German, naming the file, when the write failed
 };
 
 // Ranks `time` under the lock into the list of `level` as the file holds it now and writes the file with the

@@ -13,15 +13,22 @@ namespace fs = std::filesystem;
 
 std::string GermanReason(int errorNumber) {
     switch (errorNumber) {
-        case ENOENT: return "Der Ordner fehlt.";
+        case ENOENT:
+            return "Der Ordner fehlt.";
         case EACCES:
-        case EPERM: return "Keine Schreibberechtigung.";
+        case EPERM:
+            return "Keine Schreibberechtigung.";
         case ENOSPC:
-        case EDQUOT: return "Der Datenträger ist voll.";
-        case EROFS: return "Der Datenträger ist schreibgeschützt.";
-        case EISDIR: return "Unter diesem Namen steht ein Ordner.";
-        case ENOTDIR: return "Der Ordner fehlt.";
-        default: return "Schreibfehler (Fehler " + std::to_string(errorNumber) + ").";
+        case EDQUOT:
+            return "Der Datenträger ist voll.";
+        case EROFS:
+            return "Der Datenträger ist schreibgeschützt.";
+        case EISDIR:
+            return "Unter diesem Namen steht ein Ordner.";
+        case ENOTDIR:
+            return "Der Ordner fehlt.";
+        default:
+            return "Schreibfehler (Fehler " + std::to_string(errorNumber) + ").";
     }
 }
 

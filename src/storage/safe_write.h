@@ -1,4 +1,5 @@
-// safe_write.h — replacing a file as a whole: the new content goes to a temporary file beside it, then is renamed over it.
+// safe_write.h — replacing a file as a whole: the new content goes to a temporary file beside it, then is renamed over
+// it.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,8 @@ namespace drz {
 // the old file is as it was: a crash, a full disk or a refused write never leaves a part-written file.
 // A file whose write permission bits are all off counts as read-only and is not replaced.
 // Returns nothing on success, else the reason in German ("Der Datenträger ist voll.").
-std::optional<std::string> ReplaceFileContent(const std::filesystem::path& target, const std::vector<std::uint8_t>& bytes);
+std::optional<std::string> ReplaceFileContent(const std::filesystem::path& target,
+                                              const std::vector<std::uint8_t>& bytes);
 
 // The reason for an operating-system error number, in German.
 std::string GermanReason(int errorNumber);

@@ -26,8 +26,8 @@ inline Board SolvedBoard() {
     for (int k = 1; k <= kGridCount; ++k)
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
-                board.Cell(k, x, y) = static_cast<std::uint8_t>(
-                    oracle::LatticeSolution(oracle::LatticeX(k, x), oracle::LatticeY(k, y)));
+                board.Cell(k, x, y) =
+                    static_cast<std::uint8_t>(oracle::LatticeSolution(oracle::LatticeX(k, x), oracle::LatticeY(k, y)));
     return board;
 }
 

@@ -66,7 +66,7 @@ TEST(SharedCopies, SyncCopiesDigitAndGivenFromPrimaryToSecondaryOnly) {
 
 TEST(SharedCopies, DigitEnteredThroughPrimaryGridShowsInPartnerGrid) {
     Board board;
-    board.Cell(4, 2, 8) = 6;  // grid 4, bottom-left box: primary of grid 6, top-right box
+    board.Cell(4, 2, 8) = 6;   // grid 4, bottom-left box: primary of grid 6, top-right box
     board.Given(7, 9, 9) = 3;  // grid 7, bottom-right box: primary of grid 10, top-left box
     board.Cell(7, 9, 9) = 3;
     SyncSharedBoxes(board);

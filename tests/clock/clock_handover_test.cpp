@@ -30,8 +30,9 @@ TEST(ClockHandover, StoppedClockTextIsNotOverwrittenByQueuedTimes) {
     Game g;
     std::atomic<double> now{0.0};
     // Every poll is a new second, so the thread posts every 50 ms.
-    ClockThread thread(g.clock, [&] { return now.fetch_add(1.0) + 1.0; },
-                       [&g](std::string text) { g.window.PostClockText(std::move(text)); });
+    ClockThread thread(
+        g.clock, [&] { return now.fetch_add(1.0) + 1.0; },
+        [&g](std::string text) { g.window.PostClockText(std::move(text)); });
     for (int round = 0; round < 5; ++round) {
         g.clock.LastTick = -1.0;
         g.clock.StartTime = now.load();
@@ -49,8 +50,7 @@ TEST(ClockHandover, StoppedClockTextIsNotOverwrittenByQueuedTimes) {
 
 TEST(ClockHandover, UpdateClockAndTheThreadShareTheClockFields) {
     Game g;
-    ClockThread thread(g.clock, platform::Timer,
-                       [&g](std::string text) { g.window.PostClockText(std::move(text)); });
+    ClockThread thread(g.clock, platform::Timer, [&g](std::string text) { g.window.PostClockText(std::move(text)); });
     g.clock.StartTime = platform::Timer() - 0.9;
     g.clock.ClockRunning = true;
     UpdateClock(g.d);

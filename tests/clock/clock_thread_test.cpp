@@ -24,7 +24,12 @@ struct Harness {
     std::mutex mutex;
     std::vector<std::string> posted;
     std::vector<std::thread::id> posters;
-    ClockThread thread{clock, [this] { ++polls; return now.load(); }, [this](std::string text) {
+    ClockThread thread{clock,
+                       [this] {
+                           ++polls;
+                           return now.load();
+                       },
+                       [this](std::string text) {
                            std::lock_guard lock(mutex);
                            posted.push_back(std::move(text));
                            posters.push_back(std::this_thread::get_id());
@@ -180,8 +185,8 @@ TEST(ClockThread, TextsReachTheWindowLabelThroughItsQueue) {
     window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, {255, 255, 255});
     ClockState clock;
     std::atomic<double> now{7.0};
-    ClockThread thread(clock, [&] { return now.load(); },
-                       [&window](std::string text) { window.PostClockText(std::move(text)); });
+    ClockThread thread(
+        clock, [&] { return now.load(); }, [&window](std::string text) { window.PostClockText(std::move(text)); });
     clock.StartTime = 7.0;
     clock.ClockRunning = true;
     thread.Start();

@@ -14,21 +14,21 @@ struct Caption {
     int width;
 };
 // The six buttons of the command bar: width 8 x (length - 1) + 18.
-constexpr Caption kBar[] = {{"    _Laden     ", 160, 130},   {"    _Sichern    ", 292, 138},
-                            {"    _Drucken    ", 432, 138},  {"    _Neustart    ", 572, 146},
-                            {"    _Hilfe    ", 720, 122},    {"    _Abbruch    ", 844, 138}};
+constexpr Caption kBar[] = {{"    _Laden     ", 160, 130},  {"    _Sichern    ", 292, 138},
+                            {"    _Drucken    ", 432, 138}, {"    _Neustart    ", 572, 146},
+                            {"    _Hilfe    ", 720, 122},   {"    _Abbruch    ", 844, 138}};
 
 TEST_F(Buttons, CommandBarButtonsHaveTheirWidths) {
     for (const Caption& c : kBar) {
         DrawButton(d, 0, c.x, 886, c.text);
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(At(c.x - 1, 900), Pal(0));          // black border left
-        EXPECT_EQ(At(c.x + c.width, 900), Pal(0));    // and right, at x + w
-        EXPECT_EQ(At(c.x + 20, 885), Pal(0));         // above
-        EXPECT_EQ(At(c.x + 20, 911), Pal(0));         // below, at y + 25
+        EXPECT_EQ(At(c.x - 1, 900), Pal(0));        // black border left
+        EXPECT_EQ(At(c.x + c.width, 900), Pal(0));  // and right, at x + w
+        EXPECT_EQ(At(c.x + 20, 885), Pal(0));       // above
+        EXPECT_EQ(At(c.x + 20, 911), Pal(0));       // below, at y + 25
         EXPECT_EQ(At(c.x + c.width + 1, 900), Pal(12));
         EXPECT_EQ(At(c.x + 20, 912), Pal(12));
-        EXPECT_EQ(At(c.x, 900), Pal(15));             // raised: light left
+        EXPECT_EQ(At(c.x, 900), Pal(15));               // raised: light left
         EXPECT_EQ(At(c.x + c.width - 1, 900), Pal(8));  // dark right inside the border
         ExpectDefaultState("DrawButton");
     }

@@ -132,7 +132,7 @@ TEST_F(CellFaces, BoxLinesStayTwoPixelsBesideRepaintedCells) {
         EXPECT_EQ(At(x0 + 99 * c - 1, y0 + 62), Pal(4));  // right of the cell in column 3 / 6
         EXPECT_EQ(At(x0 + 99 * c, y0 + 62), Pal(4));
         const platform::Rgb line = c == 2 ? Pal(1) : Pal(4);  // grid 2's bottom-left box is shared: red
-        EXPECT_EQ(At(x0 + 80, y0 + 75 * c - 1), line);  // below the cell in row 3 / 6
+        EXPECT_EQ(At(x0 + 80, y0 + 75 * c - 1), line);        // below the cell in row 3 / 6
         EXPECT_EQ(At(x0 + 80, y0 + 75 * c), line);
     }
 }

@@ -1,8 +1,8 @@
 // The panels' values: digit counts, the status verdict with its beep, givens and level, help text.
+#include "display/panels.h"
 #include "board/board_ops.h"
 #include "display/board_view.h"
 #include "display/font_codes.h"
-#include "display/panels.h"
 #include "oracle/board_factory.h"
 #include "screen_fixture.h"
 

@@ -24,9 +24,8 @@ protected:
 };
 
 TEST_F(StartScreen, BackgroundWhereNothingIsDrawn) {
-    const int points[][2] = {{5, 5},     {370, 100},  {1140, 100}, {1300, 200}, {500, 900},
-                             {700, 935}, {570, 297},  {370, 447},  {770, 447},  {100, 300},
-                             {1440, 600}, {1180, 760}, {1470, 915}, {5, 880}};
+    const int points[][2] = {{5, 5},     {370, 100}, {1140, 100}, {1300, 200}, {500, 900},  {700, 935},  {570, 297},
+                             {370, 447}, {770, 447}, {100, 300},  {1440, 600}, {1180, 760}, {1470, 915}, {5, 880}};
     for (const auto& p : points) EXPECT_EQ(At(p[0], p[1]), Pal(12)) << p[0] << "," << p[1];
 }
 
@@ -35,8 +34,7 @@ TEST_F(StartScreen, EveryCellInteriorIsWhite) {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
                 const FaceBox f = CellFace(k, x, y);
-                EXPECT_EQ(CountColour(screen(), f.x1, f.y1, f.x2, f.y2, Pal(15)),
-                          (f.x2 - f.x1 + 1) * (f.y2 - f.y1 + 1))
+                EXPECT_EQ(CountColour(screen(), f.x1, f.y1, f.x2, f.y2, Pal(15)), (f.x2 - f.x1 + 1) * (f.y2 - f.y1 + 1))
                     << "grid " << k << " cell " << x << "," << y;
             }
 }

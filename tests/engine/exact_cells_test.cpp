@@ -85,8 +85,7 @@ TEST(ExactCells, HalfTurnMirror) {
     const DistinctCells& m = TheDistinctCells();
     for (int k = 1; k <= 13; ++k)
         for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                EXPECT_EQ(m.cell[m.Id(k, x, y)].mirror, m.Id(14 - k, 10 - x, 10 - y));
+            for (int y = 1; y <= 9; ++y) EXPECT_EQ(m.cell[m.Id(k, x, y)].mirror, m.Id(14 - k, 10 - x, 10 - y));
     EXPECT_EQ(m.centre, m.Id(7, 5, 5));
     for (int id = 0; id < 909; ++id) EXPECT_EQ(m.cell[m.cell[id].mirror].mirror, id);
 }
@@ -104,9 +103,7 @@ TEST(ExactCells, ReadAndWriteBothCopies) {
     EXPECT_FALSE(ReadDistinct(b.CellValue, back));
 }
 
-TEST(ExactCells, LatticePatternIsAValidSolution) {
-    EXPECT_TRUE(testing::GridsValid(testing::PatternSolution(), true));
-}
+TEST(ExactCells, LatticePatternIsAValidSolution) { EXPECT_TRUE(testing::GridsValid(testing::PatternSolution(), true)); }
 
 }  // namespace
 }  // namespace drz

@@ -52,7 +52,8 @@ Board FragileMinimalBoard() {
 }
 
 bool Names(const std::vector<std::string>& faults, const std::string& part) {
-    return std::any_of(faults.begin(), faults.end(), [&](const std::string& f) { return f.find(part) != std::string::npos; });
+    return std::any_of(faults.begin(), faults.end(),
+                       [&](const std::string& f) { return f.find(part) != std::string::npos; });
 }
 
 TEST(LevelCheck, GeneratedBoardsPassTheirOwnLevelOnly) {

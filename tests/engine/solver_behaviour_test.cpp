@@ -130,8 +130,13 @@ TEST(SolveCommand, RepeatedEntryClearsEntriesAndSolvesFromTheGivens) {
     EXPECT_TRUE(result.retried);
     EXPECT_TRUE(result.second.solved);
     EXPECT_TRUE(result.Solved());
-    const Events firstRun = {"begin", "judged unsolved", "verdict Das Brett läßt sich nicht eindeutig lösen? &Schade",
-                             "after verdict", "end", "entries cleared", "begin"};
+    const Events firstRun = {"begin",
+                             "judged unsolved",
+                             "verdict Das Brett läßt sich nicht eindeutig lösen? &Schade",
+                             "after verdict",
+                             "end",
+                             "entries cleared",
+                             "begin"};
     EXPECT_TRUE(std::equal(firstRun.begin(), firstRun.end(), hooks.events.begin()));
     EXPECT_EQ(hooks.events[hooks.events.size() - 3], "verdict Das Brett wurde gelöst! &Klasse");
     EXPECT_FALSE(board->Mark(3, 3, 3, 3));  // the marks went with the entries

@@ -83,8 +83,7 @@ Tally CompareFamily(const std::string& family, int count, const std::function<Bo
 }
 
 TEST(SolverEquivalence, DenseGivenPuzzles) {
-    const Tally tally =
-        CompareFamily("dense", 150, [](Rng& rng) { return GivenPuzzle(rng, Between(rng, 0.6, 0.95)); });
+    const Tally tally = CompareFamily("dense", 150, [](Rng& rng) { return GivenPuzzle(rng, Between(rng, 0.6, 0.95)); });
     EXPECT_GT(tally.solved, 0);
     EXPECT_EQ(tally.retried, 0);
 }
@@ -156,7 +155,8 @@ TEST(SolverEquivalence, RepeatedGivens) {
 TEST(SolverEquivalence, DeadCellsWithoutGivens) {
     // Consistent random entries often leave a cell without a digit; with no givens the retry runs on an
     // empty board.
-    const Tally tally = CompareFamily("consistent", 4, [](Rng& rng) { return oracle::RandomConsistentBoard(rng, 300 + oracle::Below(rng, 600)); });
+    const Tally tally = CompareFamily(
+        "consistent", 4, [](Rng& rng) { return oracle::RandomConsistentBoard(rng, 300 + oracle::Below(rng, 600)); });
     EXPECT_GT(tally.retried, 0);
 }
 

@@ -15,23 +15,23 @@ namespace {
 TEST_F(PlayTest, KeysOfThePlayLoop) {
     app.board = puzzle;
     const CellRef e = FindCell(7, false);
-    app.board.Cell(7, e.x, e.y) = 9;  // an entry for N to take away
-    KeyUp('X');                       // nothing in play
-    KeyUp('F');                       // every mark on
-    KeyUp('O');                       // O alone: nothing, the prefix stays empty
-    KeyUp('N');                       // entries cleared
+    app.board.Cell(7, e.x, e.y) = 9;     // an entry for N to take away
+    KeyUp('X');                          // nothing in play
+    KeyUp('F');                          // every mark on
+    KeyUp('O');                          // O alone: nothing, the prefix stays empty
+    KeyUp('N');                          // entries cleared
     KeyUp('K'), KeyUp('C'), KeyUp('O');  // marks off, then the solve: the prefix survives C
     app.window.QueueMessageBoxAnswer(1);
     app.clock.ClockRunning = true;
     app.options.ShowNumerals = false;
-    KeyUp('A');                       // letters shown: A is a digit, the game goes on
+    KeyUp('A');  // letters shown: A is a digit, the game goes on
     KeyUp(27);
     PlayLoop(app);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");
     EXPECT_TRUE(BoardValid(app.board));
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(app.board.DigitCount[d], 101);
     EXPECT_FALSE(app.clock.ClockRunning);
-    EXPECT_TRUE(recorded.empty());    // solved by keys: never timed
+    EXPECT_TRUE(recorded.empty());  // solved by keys: never timed
     EXPECT_TRUE(app.options.KeyPrefix.empty());
     for (bool mark : app.board.CandidateMark) ASSERT_FALSE(mark);
 }
@@ -88,11 +88,11 @@ TEST_F(PlayTest, ButtonsByTheirHitRanges) {
     const CellRef e = FindCell(7, false);
     app.board.Cell(7, e.x, e.y) = 9;
     app.options.UseHtmlHelp = false;
-    ClickAt(719, 912);                   // Restart
-    ClickAt(720, 900);                   // Help without the HTML help: only the animation
+    ClickAt(719, 912);  // Restart
+    ClickAt(720, 900);  // Help without the HTML help: only the animation
     app.clock.ClockRunning = true;
     app.clock.StartTime = platform::Timer();
-    ClickAt(983, 900);                   // Abort by the mouse: the clock label is not updated
+    ClickAt(983, 900);  // Abort by the mouse: the clock label is not updated
     PlayLoop(app);
     EXPECT_EQ(app.board.Cell(7, e.x, e.y), 0);
     EXPECT_FALSE(app.clock.ClockRunning);
@@ -102,17 +102,17 @@ TEST_F(PlayTest, ButtonsByTheirHitRanges) {
 TEST_F(PlayTest, OwnBoardEntry) {
     const int k = 5, x = 4, y = 2;
     ClickCell(k, x, y);
-    Type('7');                // a given 7
+    Type('7');  // a given 7
     ClickCell(k, x + 1, y);
     PadSquare(k, x + 1, y, 3);  // a given 3 by the pad
     ClickCell(k, x + 2, y);
     Type('8');
     ClickCell(k, x + 2, y, true);  // right click removes that given
     ClickCell(k, x + 1, y);
-    Type(27);                 // Escape in the pad removes the given 3
-    KeyUp(27);                // and its release does not end the entry
-    KeyUp('F');               // F and C do nothing here
-    KeyUp('X');               // shuffled
+    Type(27);    // Escape in the pad removes the given 3
+    KeyUp(27);   // and its release does not end the entry
+    KeyUp('F');  // F and C do nothing here
+    KeyUp('X');  // shuffled
     KeyUp(27);
     Win_0_MenuEvent(app, kMenuOwnBoard);
     EXPECT_FALSE(app.options.OwnBoardEntry);

@@ -99,7 +99,8 @@ TEST_F(MenuCommands, LettersAndNumeralsRedrawTheDigits) {
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 66; ++x) {
             sameAsBefore = sameAsBefore && again.PixelAt(x, y) == nowCanvas.PixelAt(x, y);
-            differentFromLetters = differentFromLetters || !(lettersShown.PixelAt(29 + x, 35 + y) == nowCanvas.PixelAt(x, y));
+            differentFromLetters =
+                differentFromLetters || !(lettersShown.PixelAt(29 + x, 35 + y) == nowCanvas.PixelAt(x, y));
         }
     EXPECT_TRUE(sameAsBefore);
     EXPECT_TRUE(differentFromLetters);
@@ -135,7 +136,8 @@ TEST_F(MenuCommands, SymmetryToggles) {
 }
 
 TEST_F(MenuCommands, EveryCommandEndsInTheIdleState) {
-    for (int id : {int{kMenuClearBoard}, kMenuLevelEasy + 1, int{kMenuLevelEasy}, 7, int{kMenuSymmetry}, int{kMenuSymmetry}, int{kMenuNumerals}}) {
+    for (int id : {int{kMenuClearBoard}, kMenuLevelEasy + 1, int{kMenuLevelEasy}, 7, int{kMenuSymmetry},
+                   int{kMenuSymmetry}, int{kMenuNumerals}}) {
         app.display.screen.SetFill(Palette[1]);
         app.display.screen.SetForeground(Palette[1]);
         app.display.screen.FilledBox(170, 890, 300, 905);  // stands for a command bar left on screen

@@ -42,7 +42,8 @@ protected:
 
     // The puzzle in all four slots of the level file of `level`.
     void PlantLevelFile(int level = 0) {
-        for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(SaveBoardSlot(puzzle, LevelFileName(level), slot, app.random).saved);
+        for (int slot = 0; slot < 4; ++slot)
+            ASSERT_TRUE(SaveBoardSlot(puzzle, LevelFileName(level), slot, app.random).saved);
     }
     static Board Solved(Board board) {
         SolveHooks quiet;

@@ -80,9 +80,9 @@ TEST_F(PlayTest, WrongDigitsNotesRightClicksAndSharedCells) {
     ShowBoardStatus(app.display);
     EXPECT_EQ(app.panels.StatusText, "Falsche Zahl! ");
 
-    ClickCell(2, g.x, g.y);             // a given: nothing happens
-    ClickCell(1, c.x, c.y, true);       // right click on a filled cell: cleared, no pad
-    ClickCell(1, c.x, c.y, true);       // right click on the empty cell: notes
+    ClickCell(2, g.x, g.y);        // a given: nothing happens
+    ClickCell(1, c.x, c.y, true);  // right click on a filled cell: cleared, no pad
+    ClickCell(1, c.x, c.y, true);  // right click on the empty cell: notes
     Type('3');
     ClickCell(1, c.x, c.y, true);
     PadSquare(1, c.x, c.y, 5);
@@ -103,14 +103,14 @@ TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
     const int ex = e.x, ey = e.y;
     app.board.Cell(3, ex, ey) = 4;
     ClickCell(3, ex, ey);
-    Type(27);           // clears the cell and closes the pad
-    KeyUp(27);          // its release: swallowed
+    Type(27);   // clears the cell and closes the pad
+    KeyUp(27);  // its release: swallowed
     ClickCell(3, ex, ey);
-    app.window.RequestClose();     // the close box while the pad is open: "&NEIN"
+    app.window.RequestClose();  // the close box while the pad is open: "&NEIN"
     app.window.QueueMessageBoxAnswer(2);
-    Type('6');          // the pad is still open and takes the digit
-    KeyUp(27);          // after the exit question: swallowed
-    KeyUp(27);          // this one ends the game
+    Type('6');  // the pad is still open and takes the digit
+    KeyUp(27);  // after the exit question: swallowed
+    KeyUp(27);  // this one ends the game
     app.clock.ClockRunning = true;
     app.clock.StartTime = platform::Timer();
     PlayLoop(app);
@@ -123,7 +123,7 @@ TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
 TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {
     app.board = puzzle;
     const CellRef c = FindCell(13, false);
-    ClickCell(13, c.x, c.y);        // the pad opens and waits
+    ClickCell(13, c.x, c.y);  // the pad opens and waits
     app.window.RequestClose();
     app.window.QueueMessageBoxAnswer(1);
     app.clock.ClockRunning = true;

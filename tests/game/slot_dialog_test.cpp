@@ -2,9 +2,9 @@
 // characters, cancel, the close box and Escape; the captions tell what each slot holds.
 #include <fstream>
 
+#include "game/game_loops.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
-#include "game/game_loops.h"
 #include "game/slot_dialogs.h"
 #include "play_fixture.h"
 
@@ -49,8 +49,8 @@ TEST_F(SlotDialogTest, SavingFromTheMenuAndLoadingByTheButton) {
     app.board = Board{};
     app.clock.ClockRunning = true;
     app.window.QueueDialogSteps({{Kind::Click, "cmd1"}});  // the dialog reopens on slot 3: confirm it
-    ClickAt(291, 912);                                        // the Load button's hit range
-    app.window.QueueDialogSteps({{Kind::Type, "1"}});        // S: saved into slot 1 by a typed digit
+    ClickAt(291, 912);                                     // the Load button's hit range
+    app.window.QueueDialogSteps({{Kind::Type, "1"}});      // S: saved into slot 1 by a typed digit
     KeyUp('S');
     KeyUp(27);
     PlayLoop(app);
@@ -63,8 +63,8 @@ TEST_F(SlotDialogTest, SavingFromTheMenuAndLoadingByTheButton) {
 TEST_F(SlotDialogTest, KeysChooseAndCancelLoadsNothing) {
     Save(1, 0), Save(2, 1), Save(3, 2), Save(4, 3);
     app.SlotIndex = 2;
-    EXPECT_EQ(LoadWith({{Kind::Type, "x"}}), 3);                // any other character: the checked option
-    EXPECT_EQ(LoadWith({{Kind::Type, "4"}}), 4);                // "4": slot 3 at once
+    EXPECT_EQ(LoadWith({{Kind::Type, "x"}}), 3);  // any other character: the checked option
+    EXPECT_EQ(LoadWith({{Kind::Type, "4"}}), 4);  // "4": slot 3 at once
     EXPECT_EQ(app.SlotIndex, 3);
     EXPECT_EQ(LoadWith({{Kind::Key, "Return"}}), 4);  // Enter: the focused option, the one used last
     EXPECT_EQ(LoadWith({{Kind::Key, "Space"}}), 4);

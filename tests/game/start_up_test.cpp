@@ -40,8 +40,8 @@ TEST(StartUp, OpensTheWindowWithTitleMenuAndStartScreen) {
     // Background where nothing is drawn, the bottom strip, a cell interior and the command-bar area.
     EXPECT_EQ(Pixel(app, 5, 5), Palette[12]);
     EXPECT_EQ(Pixel(app, 1470, 150), Palette[12]);
-    EXPECT_EQ(Pixel(app, 0, 922), Palette[15]);        // raised strip: light top-left
-    EXPECT_EQ(Pixel(app, 1477, 944), Palette[8]);      // ... dark bottom-right
+    EXPECT_EQ(Pixel(app, 0, 922), Palette[15]);    // raised strip: light top-left
+    EXPECT_EQ(Pixel(app, 1477, 944), Palette[8]);  // ... dark bottom-right
     EXPECT_EQ(Pixel(app, 29 + 16, 35 + 12), Palette[15]);
     EXPECT_EQ(Pixel(app, 500, 900), Palette[12]);
     EXPECT_FALSE(app.CommandBarImage.IsEmpty());

@@ -21,18 +21,31 @@ TEST(HitTest, FirstGridWinsAndFarEdgesBelongToNoGrid) {
     EXPECT_EQ(HitTest(29 + 296, 35 + 224), (CellHit{1, 9, 9}));
     // The shared box of grids 1 and 4 is edited through grid 1.
     EXPECT_EQ(HitTest(227 + 5, 185 + 5), (CellHit{1, 7, 7}));
-    EXPECT_EQ(HitTest(29 + 297, 35 + 5), std::nullopt);   // right edge of grid 1, left of grid 2's start
-    EXPECT_EQ(HitTest(29 + 5, 35 + 225), std::nullopt);   // bottom edge of grid 1, above grid 6
+    EXPECT_EQ(HitTest(29 + 297, 35 + 5), std::nullopt);            // right edge of grid 1, left of grid 2's start
+    EXPECT_EQ(HitTest(29 + 5, 35 + 225), std::nullopt);            // bottom edge of grid 1, above grid 6
     EXPECT_EQ(HitTest(227 + 297, 185 + 160), (CellHit{7, 4, 1}));  // right edge of grid 4 lies in grid 7
     EXPECT_EQ(HitTest(500, 900), std::nullopt);
     EXPECT_EQ(HitTest(821 + 296, 635 + 224), (CellHit{13, 9, 9}));
 }
 
 TEST(PadKeys, NumeralsLettersAndClears) {
-    struct Case { int typed; bool numerals; int digit; };
-    for (const Case c : {Case{'5', true, 5}, {'0', true, 0}, {27, true, 0}, {'c', true, -1}, {' ', true, -1},
-                         {'c', false, 3}, {'i', false, 9}, {'3', false, -1}, {'`', false, 0}, {27, false, 0},
-                         {'C', false, -1}, {8, false, -1}})
+    struct Case {
+        int typed;
+        bool numerals;
+        int digit;
+    };
+    for (const Case c : {Case{'5', true, 5},
+                         {'0', true, 0},
+                         {27, true, 0},
+                         {'c', true, -1},
+                         {' ', true, -1},
+                         {'c', false, 3},
+                         {'i', false, 9},
+                         {'3', false, -1},
+                         {'`', false, 0},
+                         {27, false, 0},
+                         {'C', false, -1},
+                         {8, false, -1}})
         EXPECT_EQ(PadDigitOfKey(c.typed, c.numerals), c.digit) << c.typed << " " << c.numerals;
 }
 

@@ -1,4 +1,5 @@
-// literal_solver.h — the forced-step solver done the slow way, a whole-board rule test per trial, as the oracle for the fast one.
+// literal_solver.h — the forced-step solver done the slow way, a whole-board rule test per trial, as the oracle for the
+// fast one.
 #pragma once
 
 #include <string>

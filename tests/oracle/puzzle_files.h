@@ -1,4 +1,5 @@
-// puzzle_files.h — the committed puzzles under data/puzzles: finding the folder, reading and writing their lattice text.
+// puzzle_files.h — the committed puzzles under data/puzzles: finding the folder, reading and writing their lattice
+// text.
 #pragma once
 
 #include <filesystem>

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
-#include <filesystem>
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "board/board_ops.h"
 #include "game/app.h"
@@ -42,8 +42,8 @@ std::string Output(const std::string& command) {  // its standard output
 
 // w pixels of row y of the sheet from x, rasterised at 1200 dpi (a pixel per device pixel), no anti-aliasing.
 std::vector<Rgb> SheetRow(const std::string& pdf, int x, int y, int w) {
-    const std::string ppm = Output("pdftoppm -r 1200 -aa no -aaVector no -singlefile -x " + std::to_string(x) +
-                                " -y " + std::to_string(y) + " -W " + std::to_string(w) + " -H 1 '" + pdf + "'");
+    const std::string ppm = Output("pdftoppm -r 1200 -aa no -aaVector no -singlefile -x " + std::to_string(x) + " -y " +
+                                   std::to_string(y) + " -W " + std::to_string(w) + " -H 1 '" + pdf + "'");
     std::vector<Rgb> row;
     const std::size_t bytes = 3 * static_cast<std::size_t>(w);
     if (ppm.rfind("P6", 0) != 0 || ppm.size() < bytes) return row;
@@ -147,7 +147,8 @@ TEST_F(Printing, FullBoardOnA4LandscapeAllDigitsTitleAndLattice) {
     // Distinct givens of the lattice, counted here on the lattice itself.
     int givens = 0;
     for (int X = 0; X < oracle::kLatticeSize; ++X)
-        for (int Y = 0; Y < oracle::kLatticeSize; ++Y) givens += oracle::CopiesOf(X, Y).count > 0 && (X + 2 * Y) % 3 == 0;
+        for (int Y = 0; Y < oracle::kLatticeSize; ++Y)
+            givens += oracle::CopiesOf(X, Y).count > 0 && (X + 2 * Y) % 3 == 0;
     const std::string text = Output("pdftotext -raw '" + pdf + "' -");
     const std::string title = "Schwierigkeitsgrad: Leicht mit " + std::to_string(givens) + " Zahlen";
     ASSERT_NE(text.find(title), std::string::npos) << text.substr(0, 400);
@@ -163,7 +164,8 @@ TEST_F(Printing, EmptyBoardOnLetterPortraitInLetters) {
     const std::string pdf = Print(Paper::Letter, false);
     const std::string info = Output("pdfinfo '" + pdf + "'");
     EXPECT_NE(info.find("612 x 792 pts (letter)"), std::string::npos) << info;
-    EXPECT_NE(Output("pdftotext -raw '" + pdf + "' -").find("Schwierigkeitsgrad: Leicht mit 0 Zahlen"), std::string::npos);
+    EXPECT_NE(Output("pdftotext -raw '" + pdf + "' -").find("Schwierigkeitsgrad: Leicht mit 0 Zahlen"),
+              std::string::npos);
     const PageGeometry g = GeometryOf(Paper::Letter, false);
     ExpectLattice(pdf, g);
     // The "I" sits 14 pixels right of its anchor, which moves half a column unit left on a portrait page.

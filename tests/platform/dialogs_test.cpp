@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>

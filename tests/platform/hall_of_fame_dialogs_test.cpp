@@ -58,7 +58,8 @@ TEST_F(HallOfFameDialogs, NameDialogOffersTheLastNameAndConfirmsOrDeclines) {
 
     w.QueueDialogSteps({{K::Type, "Jörg Ü"}, {K::Click, "cmd5"}});  // typing replaces the name offered
     EXPECT_EQ(AskNameDialog(w, "Anna"), std::optional<std::string>("Jörg Ü"));
-    for (const DialogStep& decline : {DialogStep{K::Click, "cmd6"}, DialogStep{K::Key, "Escape"}, DialogStep{K::Close, ""}}) {
+    for (const DialogStep& decline :
+         {DialogStep{K::Click, "cmd6"}, DialogStep{K::Key, "Escape"}, DialogStep{K::Close, ""}}) {
         w.QueueDialogSteps({{K::Type, "Berta"}, decline});
         EXPECT_FALSE(AskNameDialog(w, "Anna"));
     }
@@ -67,8 +68,9 @@ TEST_F(HallOfFameDialogs, NameDialogOffersTheLastNameAndConfirmsOrDeclines) {
 TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEntrySelected) {
     HallOfFameLists lists;
     for (int place = 1; place <= 10; ++place)
-        lists.levels[2].push_back({(place < 10 ? " " : "") + std::to_string(place) + ".", "Spieler " + std::to_string(place),
-                                   "08.12.2026", "00:4" + std::to_string(place - 1) + ":07.3", place == 9});
+        lists.levels[2].push_back({(place < 10 ? " " : "") + std::to_string(place) + ".",
+                                   "Spieler " + std::to_string(place), "08.12.2026",
+                                   "00:4" + std::to_string(place - 1) + ":07.3", place == 9});
     lists.levels[0].push_back({" 1.", "Anna", "01.01.2026", "00:10:00.0"});
     lists.currentTab = 2;
     int asked = 0;
@@ -79,7 +81,8 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
         EXPECT_EQ(Offset(ruhm), QPoint(242, 200));
         auto* tbs1 = ruhm->findChild<QTabWidget*>("tbs1");
         QStringList tabs;
-        for (int tab = 0; tab < tbs1->count(); ++tab) tabs << tbs1->tabText(tab) + "/" + tbs1->widget(tab)->objectName();
+        for (int tab = 0; tab < tbs1->count(); ++tab)
+            tabs << tbs1->tabText(tab) + "/" + tbs1->widget(tab)->objectName();
         EXPECT_EQ(tabs.join(" "), "Leicht/liste1 Mittel/liste2 Schwer/liste3 Extrem/liste4");
         EXPECT_EQ(tbs1->currentIndex(), 2);
         auto* lv3 = ruhm->findChild<QTreeWidget*>("lv3");
@@ -91,7 +94,8 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
             EXPECT_GE(lv3->columnWidth(column), std::lround(twips[column] * ruhm->logicalDpiX() / 1440.0));
         }
         EXPECT_EQ(lv3->topLevelItemCount(), 10);
-        EXPECT_EQ(lv3->topLevelItem(0)->text(0) + lv3->topLevelItem(9)->text(0) + lv3->topLevelItem(9)->text(3), " 1.10.00:49:07.3");
+        EXPECT_EQ(lv3->topLevelItem(0)->text(0) + lv3->topLevelItem(9)->text(0) + lv3->topLevelItem(9)->text(3),
+                  " 1.10.00:49:07.3");
         EXPECT_TRUE(lv3->topLevelItem(0)->textAlignment(0) & Qt::AlignRight);
         EXPECT_EQ(lv3->currentItem(), lv3->topLevelItem(8));
         EXPECT_TRUE(lv3->currentItem()->isSelected());
@@ -105,7 +109,8 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(w.LastDialogTitle(), "Ruhmeshalle:");
 
-    for (const DialogStep& close : {DialogStep{K::Click, "cmd3"}, DialogStep{K::Key, "Escape"}, DialogStep{K::Close, ""}}) {
+    for (const DialogStep& close :
+         {DialogStep{K::Click, "cmd3"}, DialogStep{K::Key, "Escape"}, DialogStep{K::Close, ""}}) {
         w.QueueDialogSteps({close});
         EXPECT_FALSE(ShowHallOfFameDialog(w, lists, confirm));
     }

@@ -31,7 +31,10 @@ struct Form : QDialog {
         ok->setObjectName("cmd1");
         ok->setDefault(true);
         layout->addWidget(ok);
-        connect(ok, &QPushButton::clicked, this, [this] { confirmed = true; accept(); });
+        connect(ok, &QPushButton::clicked, this, [this] {
+            confirmed = true;
+            accept();
+        });
         connect(opt2, &QRadioButton::clicked, this, [this] { ownerEnabledMeanwhile = ownerFrame->isEnabled(); });
     }
     QRadioButton *opt1 = nullptr, *opt2 = nullptr;

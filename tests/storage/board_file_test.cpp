@@ -93,7 +93,8 @@ TEST_F(BoardFileTest, SaveIntoAbsentFileWritesEveryByteWhereItBelongs) {
                 }
     // The other slots are empty; the filler holds digits 1..9.
     for (int slot : {0, 1, 3}) {
-        EXPECT_TRUE(std::all_of(bytes.begin() + 2800 * slot, bytes.begin() + 2800 * slot + 2800, [](auto b) { return b == 0; }));
+        EXPECT_TRUE(std::all_of(bytes.begin() + 2800 * slot, bytes.begin() + 2800 * slot + 2800,
+                                [](auto b) { return b == 0; }));
         EXPECT_TRUE(std::all_of(bytes.begin() + 11929 + 14000 * slot, bytes.begin() + 11929 + 14000 * (slot + 1),
                                 [](auto b) { return b == 0; }));
     }
@@ -145,7 +146,8 @@ TEST_F(BoardFileTest, SavingTwiceChangesOnlyTheFiller) {
 }
 
 TEST_F(BoardFileTest, OtherSlotsKeepTheirBytes) {
-    for (int slot = 0; slot < 4; ++slot) ASSERT_TRUE(SaveBoardSlot(*SampleBoard(20 + slot), File(), slot, random_).saved);
+    for (int slot = 0; slot < 4; ++slot)
+        ASSERT_TRUE(SaveBoardSlot(*SampleBoard(20 + slot), File(), slot, random_).saved);
     const Bytes before = Read(File());
     ASSERT_TRUE(SaveBoardSlot(*SampleBoard(99), File(), 2, random_).saved);
     const Bytes after = Read(File());
@@ -209,7 +211,8 @@ TEST_F(BoardFileTest, SavingIntoFileOfOtherLengthRebuildsIt) {
     const Bytes bytes = Read(File());
     ASSERT_EQ(bytes.size(), 67929u);
     for (int slot : {0, 1, 3})
-        EXPECT_TRUE(std::all_of(bytes.begin() + 2800 * slot, bytes.begin() + 2800 * slot + 2800, [](auto b) { return b == 0; }));
+        EXPECT_TRUE(std::all_of(bytes.begin() + 2800 * slot, bytes.begin() + 2800 * slot + 2800,
+                                [](auto b) { return b == 0; }));
 }
 
 TEST_F(BoardFileTest, FileTooShortForTheSlotChangesNothing) {

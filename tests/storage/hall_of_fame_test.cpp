@@ -63,7 +63,8 @@ TEST(HallOfFameText, StrictCodeOrderAndUtf8OrWindows1252) {
     EXPECT_TRUE(TimeBefore("88:59:59.9", "9") && !TimeBefore("X", "9") && TimeBefore("9", "\xC3\xA4"));
     EXPECT_TRUE(IsFreePlace("99:00:00.0") && !IsFreePlace("") && !IsFreePlace("X"));
     EXPECT_TRUE(IsValidUtf8("J\xC3\xBCrgen \xE2\x82\xAC \xF0\x9F\x98\x80"));
-    for (const char* bad : {"J\xFCrgen", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"}) EXPECT_FALSE(IsValidUtf8(bad));
+    for (const char* bad : {"J\xFCrgen", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82"})
+        EXPECT_FALSE(IsValidUtf8(bad));
     EXPECT_EQ(TextAsUtf8("J\xFCrgen \x80\x81\x9F"), "J\xC3\xBCrgen \xE2\x82\xAC\xEF\xBF\xBD\xC5\xB8");
     EXPECT_EQ(OneLine("Anna\r\nB\tC"), "Anna  B C");
 }
@@ -96,9 +97,12 @@ TEST_F(HallOfFameTest, EmptyHallEqualTimesFullListAndDeletingMittel) {
 
 TEST_F(HallOfFameTest, DamagedFilesAreReadWithoutLosingAGoodEntry) {
     // Short, CR LF, Windows-1252, a stored "9..." time, a time of another form, an empty time, UTF-8.
-    WriteRaw("J\xFCrgen\r\n03.04.1999\r\n00:05:00.0\r\nAlt\r\n\r\n99:00:00.0\r\nX\r\n\r\nkurz\r\n\r\n\r\n\r\nM\xC3\xBCller");
+    WriteRaw(
+        "J\xFCrgen\r\n03.04.1999\r\n00:05:00.0\r\nAlt\r\n\r\n99:00:00.0\r\nX\r\n\r\nkurz\r\n\r\n\r\n\r\nM\xC3\xBCller");
     ASSERT_TRUE(ReadHallOfFame(hall_));
-    EXPECT_EQ(hall_.ChampName[0][1] + hall_.ChampDate[0][1] + hall_.ChampTime[0][1], "J\xC3\xBCrgen" "03.04.199900:05:00.0");
+    EXPECT_EQ(hall_.ChampName[0][1] + hall_.ChampDate[0][1] + hall_.ChampTime[0][1],
+              "J\xC3\xBCrgen"
+              "03.04.199900:05:00.0");
     EXPECT_EQ(hall_.ChampTime[0][3], "kurz");
     EXPECT_EQ(hall_.ChampName[0][5], "M\xC3\xBCller");
     for (int p : {2, 4, 5, 10}) EXPECT_TRUE(IsFreePlace(hall_.ChampTime[0][p])) << p;
@@ -148,7 +152,7 @@ TEST_F(HallOfFameTest, FailedWriteLeavesFileAndListsAsTheyWere) {
     EXPECT_EQ(hall_.ChampTime, times);
     EXPECT_TRUE(DeleteLevelList(hall_, 1));
     EXPECT_EQ(hall_.ChampTime, times);
-    if (geteuid() != 0) {  // the superuser reads every file
+    if (geteuid() != 0) {                                     // the superuser reads every file
         fs::permissions(hall_.File, fs::perms::owner_write);  // there but unreadable: never written over
         EXPECT_TRUE(RecordEntry(hall_, 1, Time(1), "01.01.2026").error);
         fs::permissions(hall_.File, fs::perms::owner_read);

@@ -32,7 +32,8 @@ std::string LatticeText(const Board& board) {
     // Higher grids first, so the lowest-numbered grid holding a cell has the last word.
     for (int k = kGridCount; k >= 1; --k)
         for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y) cells[LatticeRow(k) + y - 1][LatticeColumn(k) + x - 1] = CellText(board, k, x, y);
+            for (int y = 1; y <= 9; ++y)
+                cells[LatticeRow(k) + y - 1][LatticeColumn(k) + x - 1] = CellText(board, k, x, y);
     std::string text;
     for (const auto& row : cells) {
         std::string line;

@@ -1,4 +1,5 @@
-// board_text.h — a board as text: the 33 x 33 lattice with givens and entries told apart, and the status the game would show.
+// board_text.h — a board as text: the 33 x 33 lattice with givens and entries told apart, and the status the game would
+// show.
 #pragma once
 
 #include <string>

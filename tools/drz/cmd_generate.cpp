@@ -34,11 +34,10 @@ int WriteLevelFile(const LevelBand& band, std::uint64_t seed, const std::string&
 int WritePuzzle(std::uint64_t seed, const std::string& out) {
     RandomSource random(seed);
     const MinimalPuzzle p = MakeMinimalPuzzle(random);
-    const std::string remarks = "drz generate --puzzle --seed " + std::to_string(seed) + "\n" +
-                                std::to_string(p.givenCount) + " givens, one solution, " +
-                                std::to_string(p.nodes) + " trials of the exact search\n" +
-                                "minimal: no symmetric pair of givens can go without a second solution; " +
-                                "singles alone do not finish it";
+    const std::string remarks =
+        "drz generate --puzzle --seed " + std::to_string(seed) + "\n" + std::to_string(p.givenCount) +
+        " givens, one solution, " + std::to_string(p.nodes) + " trials of the exact search\n" +
+        "minimal: no symmetric pair of givens can go without a second solution; " + "singles alone do not finish it";
     std::ofstream file(out);
     file << PuzzleText(p.givens, remarks);
     if (!file) throw FileError("Die Datei \"" + out + "\" kann nicht geschrieben werden.");

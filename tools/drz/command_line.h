@@ -17,7 +17,7 @@ struct UsageError : std::runtime_error {
 
 struct Arguments {
     std::vector<std::string> positional;
-    std::set<std::string> switches;                 // e.g. "--trace"
+    std::set<std::string> switches;                            // e.g. "--trace"
     std::vector<std::pair<std::string, std::string>> options;  // e.g. {"--seed", "42"}
 
     std::optional<std::string> Option(const std::string& name) const;
