@@ -13,7 +13,7 @@ BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark
                     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \
-                    desktop-file-utils appstream dpkg-dev
+                    desktop-file-utils appstream dpkg-dev python3
 CHECK_PACKAGES   := clang libclang-rt-14-dev clang-format clang-tidy valgrind gcovr
 PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES)
 
@@ -21,7 +21,7 @@ PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHE
 CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON
 
 .PHONY: all deps build run test test-release test-asan test-tsan test-packager-build test-fuzz package fuzz \
-        fuzz-build tidy format-check coverage bench levels help-pictures clean
+        fuzz-build tidy format-check coverage bench levels help-pictures soak soak-build test-soak clean
 
 all: build
 
@@ -50,7 +50,7 @@ run: build
 	@cp $(BUILD)/Dreizehner.chm $(RUN_DIR)/
 	cd $(RUN_DIR) && ../$(BUILD)/dreizehner
 
-test: deps format-check test-release test-asan test-tsan test-packager-build test-fuzz
+test: deps format-check test-release test-asan test-soak test-tsan test-packager-build test-fuzz
 	@echo "All test runs passed."
 
 test-release: build
@@ -67,6 +67,19 @@ test-tsan: deps
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_clock
 	cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/clock/tsan.supp" \
 	  ctest --output-on-failure -L clock
+
+# The random-input soak: the ASan + UBSan game under Xvfb driven by seeded random input (SOAK_SEED replays a
+# run). `make soak` runs SOAK_SECONDS, `make test` one minute.
+SOAK_SECONDS ?= 600
+soak-build: deps
+	$(CMAKE_CONFIGURE) -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DDRZ_SANITIZE=asan -DDRZ_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target dreizehner drz help_file
+
+soak: soak-build
+	bash tests/soak/soak.sh $(ASAN_BUILD) . $(SOAK_SECONDS)
+
+test-soak: soak-build
+	bash tests/soak/soak.sh $(ASAN_BUILD) . 60
 
 # Everything built as a packager would: Release, Debian's default flags, warnings reported but not fatal.
 test-packager-build: deps

@@ -46,6 +46,9 @@ std::string OneLine(std::string text) {
         const auto code = static_cast<unsigned char>(c);
         if (code < 0x20 || code == 0x7F) c = ' ';
     }
+    // An invisible byte-order mark at the start of the file would be taken for the file's own and dropped.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    for (std::size_t at; (at = text.find(kByteOrderMark)) != std::string::npos;) text.erase(at, kByteOrderMark.size());
     return text;
 }
 

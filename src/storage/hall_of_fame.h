@@ -44,7 +44,7 @@ void ClearLevel(HallOfFame& hall, int level);
 void ResetHallOfFame(HallOfFame& hall);
 
 // The text as one line: line breaks and other control characters become blanks, so a value can never
-// break the one-value-per-line file.
+// break the one-value-per-line file; byte-order marks are dropped, so none can be read back as the file's own.
 std::string OneLine(std::string text);
 
 }  // namespace drz

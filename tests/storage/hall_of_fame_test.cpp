@@ -67,6 +67,16 @@ TEST(HallOfFameText, StrictCodeOrderAndUtf8OrWindows1252) {
         EXPECT_FALSE(IsValidUtf8(bad));
     EXPECT_EQ(TextAsUtf8("J\xFCrgen \x80\x81\x9F"), "J\xC3\xBCrgen \xE2\x82\xAC\xEF\xBF\xBD\xC5\xB8");
     EXPECT_EQ(OneLine("Anna\r\nB\tC"), "Anna  B C");
+    // A name that began with a byte-order mark kept it on writing, and the next read took it for the file's own.
+    HallOfFame once, twice;
+    const std::string file(
+        "\xEF\xBB\xBF\xEF\xBB\xBF\0"
+        "10\nAn\xEF\xBB\xBFna",
+        17);
+    ParseHallOfFame(once, file);
+    ParseHallOfFame(twice, FormatHallOfFame(once));
+    EXPECT_EQ(twice.ChampName, once.ChampName);
+    EXPECT_EQ(once.ChampName[0][1], " 10");
 }
 
 TEST_F(HallOfFameTest, EmptyHallEqualTimesFullListAndDeletingMittel) {
