@@ -14,7 +14,7 @@ import sys
 import time
 
 from game_files import Failure, GameFiles
-from game_process import GameProcess
+from game_process import TITLE, GameProcess
 from x_ping import Pinger
 import x_actions
 
@@ -33,9 +33,10 @@ class Soak:
         self.actions = 0
         self.starts = 0
         self.exits = 0
-        self.answered = False  # the last action answered a window of the game (an exit is expected then)
+        self.question_seen = -10  # the last action before which a question of the game was on the screen
         self.verbose = args.verbose
         self.titles = {}  # the titles of the windows answered, and how often
+        self.slowest = 0.0  # the longest wait for an answer to a ping
 
     def start(self):
         self.game.start()
@@ -44,8 +45,9 @@ class Soak:
 
     def step(self):
         dialogs = self.game.other_windows()
-        self.answered = bool(dialogs) and self.rng.random() < 0.65
-        if self.answered:
+        if set(dialogs) & set(self.game.windows(TITLE)):
+            self.question_seen = self.actions + 1
+        if dialogs and self.rng.random() < 0.65:
             title, done = self.player.answer(self.rng.choice(dialogs))
             self.titles[title] = self.titles.get(title, 0) + 1
         else:
@@ -56,21 +58,27 @@ class Soak:
             print(self.history[-1], flush=True)
         del self.history[:-25]
 
+    def exit_expected(self):
+        """A question of the game (the exit question among them) was on the screen one or two actions ago."""
+        return self.actions - self.question_seen <= 1
+
     def check(self):
         report = self.game.sanitizer_report()
         if report:
             raise Failure("sanitizer report:\n" + report)
-        status = self.game.exit_status(wait=0.3 if self.answered else 0)
-        if status is None and self.answered and self.game.main_window not in self.game.windows():
+        status = self.game.exit_status(wait=0.3 if self.exit_expected() else 0)
+        if status is None and self.exit_expected() and self.game.main_window not in self.game.windows():
             status = self.game.exit_status(wait=ANSWER_SECONDS)  # the window closed: the process ends now
         if status is None:
+            asked = time.monotonic()
             if not self.pinger.ping(self.game.main_window, ANSWER_SECONDS):
                 raise Failure(f"the game did not answer within {ANSWER_SECONDS:.0f} s")
+            self.slowest = max(self.slowest, time.monotonic() - asked)
             self.files.check()
             return
-        if status != 0 or not self.answered:
+        if status != 0 or not self.exit_expected():
             raise Failure(f"the game ended with status {status} "
-                          f"({'after an answer' if self.answered else 'without a question answered'})")
+                          f"({'after a question' if self.exit_expected() else 'without a question on the screen'})")
         self.exits += 1
         self.files.check()
         self.start()
@@ -89,7 +97,8 @@ class Soak:
         if report:
             raise Failure("sanitizer report:\n" + report)
         print(f"soak: {self.actions} actions in {minutes:.1f} min ({self.actions / max(minutes, 1e-9):.0f} per "
-              f"minute), {self.starts} starts, {self.exits} confirmed exits; {self.files.summary()}; "
+              f"minute), {self.starts} starts, {self.exits} confirmed exits, slowest answer {self.slowest:.2f} s; "
+              f"{self.files.summary()}; "
               f"seed {self.seed}")
         answered = ", ".join(f"'{t}' {n}" for t, n in sorted(self.titles.items(), key=lambda item: -item[1]))
         print(f"soak: windows answered: {answered or 'none'}")

@@ -29,9 +29,9 @@ class Player:
 
     # --- the main window ---------------------------------------------------------------------------------------
     def act(self):
-        actions = [(self.board_click, 24), (self.empty_cell, 12), (self.command_bar, 8), (self.panel_click, 3),
+        actions = [(self.board_click, 22), (self.empty_cell, 15), (self.command_bar, 8), (self.panel_click, 3),
                    (self.anywhere_click, 5), (self.key, 20), (self.menu_by_keys, 10), (self.menu_by_mouse, 4),
-                   (self.resize, 3), (self.exit_question, 2), (self.pause, 2)]
+                   (self.new_game, 3), (self.resize, 3), (self.exit_question, 2), (self.pause, 2)]
         action = self.rng.choices([a for a, _ in actions], [w for _, w in actions])[0]
         return action()
 
@@ -42,6 +42,9 @@ class Player:
         return f"board click {button} at {x},{y}; " + self._pad_follow_up(x - 16, y - 12)
 
     def empty_cell(self):
+        """A click on a cell that looks empty in a screenshot, the window first given its own size."""
+        if not self._natural():
+            self._restore_size()
         cells = self._empty_cells()
         if not cells:
             return "no empty cell to be seen; " + self.board_click()
@@ -119,11 +122,18 @@ class Player:
         xdotool("mousemove", "--window", self.window, x + dx, dy, "click", 1)
         return f"menu bar at {x}, item at {x + dx},{dy}"
 
+    def new_game(self):
+        self._key("alt+d")
+        time.sleep(0.15)
+        xdotool("key", "n")
+        return "Neues Spiel"
+
     def resize(self):
         choice = self.rng.random()
-        if choice < 0.4:
-            width, height = PICTURE_WIDTH, PICTURE_HEIGHT + self.top
-        elif choice < 0.85:
+        if choice < 0.5:
+            self._restore_size()
+            return "own size"
+        if choice < 0.85:
             width, height = self.rng.randrange(200, 1900), self.rng.randrange(150, 1060)
         else:
             subprocess.run(["wmctrl", "-i", "-r", str(self.window), "-b", "toggle,maximized_vert,maximized_horz"],
@@ -184,6 +194,12 @@ class Player:
 
     def _size(self):
         return _size_of(xdotool("getwindowgeometry", self.window))
+
+    def _restore_size(self):
+        subprocess.run(["wmctrl", "-i", "-r", str(self.window), "-b", "remove,maximized_vert,maximized_horz"],
+                       timeout=10, capture_output=True)
+        xdotool("windowsize", self.window, PICTURE_WIDTH, PICTURE_HEIGHT + self.top)
+        time.sleep(0.3)
 
     def _natural(self):
         return self._size() == (PICTURE_WIDTH, PICTURE_HEIGHT + self.top)
