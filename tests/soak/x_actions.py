@@ -181,6 +181,9 @@ class Player:
         if choice < 0.88:
             text = "".join(self.rng.choice(TYPED) for _ in range(self.rng.randrange(1, 13)))
             xdotool("type", "--delay", 20, text)
+            if self.rng.random() < 0.5:
+                xdotool("key", "Return")  # as a player confirms a typed name
+                return title, f"'{title}': typed {text!r} and Return"
             return title, f"'{title}': typed {text!r}"
         subprocess.run(["wmctrl", "-i", "-c", str(window)], timeout=10, capture_output=True)
         return title, f"'{title}': close box"
