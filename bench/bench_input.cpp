@@ -75,7 +75,8 @@ void BM_HoverChange(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         n = (n + 4) % 9;  // a different square every time
-        Win_0_MouseMove(s.d, s.in, 0, 0, float(s.in.PadLeft + 15 * (n % 3) + 7), float(s.in.PadTop + 15 * (n / 3) + 7));
+        const int x = s.in.PadLeft + 15 * (n % 3) + 7, y = s.in.PadTop + 15 * (n / 3) + 7;
+        Win_0_MouseMove(s.d, s.in, 0, 0, float(x), float(y));
     }
     s.in.PickerActive = false;
     s.window.Screen().Restore(s.in.SavedBackground, s.in.PadLeft, s.in.PadTop);

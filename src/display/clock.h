@@ -47,7 +47,7 @@ public:
     bool Running() const;
 
 private:
-    void Run(std::stop_token stop);
+    void Run(const std::stop_token& stop);
     void Tick();
     ClockState& clock_;
     Timer timer_;

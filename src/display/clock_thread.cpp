@@ -14,7 +14,7 @@ ClockThread::~ClockThread() { Stop(); }
 void ClockThread::Start() {
     Stop();
     running_ = true;
-    thread_ = std::jthread([this](std::stop_token stop) { Run(stop); });
+    thread_ = std::jthread([this](const std::stop_token& stop) { Run(stop); });
 }
 
 void ClockThread::Stop() {
@@ -31,7 +31,7 @@ void ClockThread::Join() {
 
 bool ClockThread::Running() const { return running_; }
 
-void ClockThread::Run(std::stop_token stop) {
+void ClockThread::Run(const std::stop_token& stop) {
     do {
         {
             std::unique_lock lock(wakeMutex_);

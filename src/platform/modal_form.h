@@ -13,6 +13,6 @@ namespace drz::platform {
 // events until `done()` is true, the form has been hidden (close box, Escape, accept, reject) or the main window
 // is gone. Steps a test queued with QueueDialogSteps are played into the form once it is shown. Afterwards the
 // form is hidden and the main window enabled and active again.
-void RunModalForm(MainWindow& owner, QDialog& form, int dx, int dy, const std::function<bool()>& done = {});
+void RunModalForm(MainWindow& window, QDialog& form, int dx, int dy, const std::function<bool()>& done = {});
 
 }  // namespace drz::platform

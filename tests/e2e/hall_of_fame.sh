@@ -12,6 +12,13 @@ source "$(dirname "$0")/x_session.bash"
 
 start_x_session
 line() { sed -n "$1p" "$work/Champions.Rhm"; }
+free_places() {  # free_places FIRST LAST when — lines FIRST..LAST of the file are free places: "", "", "9"
+  local n expected
+  for n in $(seq "$1" "$2"); do
+    expected=""; [ $((n % 3)) -eq 0 ] && expected=9
+    [ "$(line "$n")" = "$expected" ] || fail "line $n is '$(line "$n")' $3, expected a free place"
+  done
+}
 
 # The level file "leicht.drz": in every slot the solved board of slot 0, all given but the middle cell of grid 1.
 cd "$work" || exit 1
@@ -76,10 +83,7 @@ ruhm=$(wait_for_window "Ruhmeshalle:" "the hall of fame after the record")
 [ "$(line 1)" = "Anna Berg" ] || fail "line 1 is '$(line 1)'"
 [ "$(line 2)" = "$(date +%d.%m.%Y)" ] || fail "line 2 is '$(line 2)', not today's date"
 [[ "$(line 3)" =~ ^00:0[0-9]:[0-5][0-9]\.[0-9]$ ]] || fail "line 3 is '$(line 3)', not the solving time"
-for n in $(seq 4 120); do
-  expected=""; [ $((n % 3)) -eq 0 ] && expected=9
-  [ "$(line "$n")" = "$expected" ] || fail "line $n is '$(line "$n")', expected a free place"
-done
+free_places 4 120 "after the record"
 echo "Anna Berg is on place 1 of Leicht with today's date and the time $(line 3)"
 sleep 0.5
 xdotool key Return
@@ -122,10 +126,7 @@ ruhm=$(wait_for_window "Ruhmeshalle:" "the dialog reopened after the deletion" "
 grep -q $'\r' "$work/Champions.Rhm" && fail "the rewritten file still has CR line ends"
 [ "$(line 1)" = "Jürgen" ] || fail "line 1 is '$(line 1)', expected the old name in UTF-8"
 [ "$(line 3)" = "00:41:07.3" ] || fail "line 3 is '$(line 3)'"
-for n in $(seq 31 60); do
-  expected=""; [ $((n % 3)) -eq 0 ] && expected=9
-  [ "$(line "$n")" = "$expected" ] || fail "line $n is '$(line "$n")' after deleting Mittel"
-done
+free_places 31 60 "after deleting Mittel"
 echo "Löschen empties only the Mittel list, the file is rewritten as UTF-8"
 
 # Escape closes the dialog; the main window takes input again.

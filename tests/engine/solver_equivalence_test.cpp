@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "board/board_ops.h"
@@ -210,10 +211,9 @@ TEST(SolverEquivalence, EmptyAndFullBoards) {
 TEST(SolverEquivalence, CommittedPuzzles) {
     // The long ones run all fifteen passes over about 700 empty cells in the literal solver.
     const char* names[] = {"stalled-21.txt", "singles-2.txt", "long-12.txt", "singles-6.txt", "long-8.txt"};
-    const int count = kScale == 1 ? 5 : 1;
-    for (int i = 0; i < count; ++i) {
-        auto board = std::make_unique<Board>(oracle::LoadPuzzle(names[i]));
-        ExpectSameCommand(*board, names[i]);
+    for (const char* name : std::span(names).first(kScale == 1 ? 5 : 1)) {
+        auto board = std::make_unique<Board>(oracle::LoadPuzzle(name));
+        ExpectSameCommand(*board, name);
     }
 }
 

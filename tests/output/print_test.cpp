@@ -88,7 +88,7 @@ protected:
     }
 
     std::string Print(Paper paper, bool landscape) {
-        const std::string pdf = (folder / "brett.pdf").string();
+        std::string pdf = (folder / "brett.pdf").string();
         platform::QueuePrintDialogAnswer(app.window, {true, pdf, landscape, paper});
         PrintBoard(app.display);
         return pdf;
@@ -173,7 +173,8 @@ TEST_F(Printing, EmptyBoardOnLetterPortraitInLetters) {
     const std::size_t word = words.find("\">I</word>");
     ASSERT_NE(word, std::string::npos) << words;
     const std::size_t xMin = words.rfind("xMin=\"", word);
-    const double expected = (g.offsetX + 78 * g.u + 8 * g.u - (g.u + 1) / 2 + 14) * 72.0 / 1200.0;
+    const int anchor = g.offsetX + 78 * g.u + 8 * g.u - (g.u + 1) / 2 + 14;  // in printer pixels, 1200 per inch
+    const double expected = anchor * 72.0 / 1200.0;
     EXPECT_NEAR(std::stod(words.substr(xMin + 6)), expected, 0.5);
 }
 

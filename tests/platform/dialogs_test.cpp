@@ -16,7 +16,7 @@ namespace drz::platform {
 namespace {
 
 // Runs `act` on the message box as soon as it is shown.
-void OnNextBox(std::function<void(QMessageBox*)> act) {
+void OnNextBox(const std::function<void(QMessageBox*)>& act) {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer, act] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

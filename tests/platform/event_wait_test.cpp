@@ -237,7 +237,7 @@ TEST_F(EventWaitTest, ResizedWindowMapsThePointerBackToPicturePixels) {
     view->resize(kScreenWidth / 2, kScreenHeight);  // half as wide: the picture at half size
     const QRect r = view->PictureRect();
     EXPECT_EQ(r.width(), kScreenWidth / 2);
-    EXPECT_NEAR(r.height(), kScreenHeight / 2, 1);
+    EXPECT_NEAR(r.height(), kScreenHeight / 2.0, 1);
     EXPECT_EQ(view->ToPicture(QPointF(r.left(), r.top())), QPoint(0, 0));
     const QPoint p = view->ToPicture(QPointF(r.left() + 100.5, r.top() + 50.5));
     EXPECT_EQ(p, QPoint(201, 101));
