@@ -91,7 +91,8 @@ void Play(QDialog& form, const DialogStep& step) {
     }
 }
 
-void PlayFrom(QPointer<QDialog> form, std::shared_ptr<bool> playing, std::vector<DialogStep> steps, std::size_t next) {
+void PlayFrom(const QPointer<QDialog>& form, const std::shared_ptr<bool>& playing, std::vector<DialogStep> steps,
+              std::size_t next) {
     if (!form || !*playing || !form->isVisible() || next >= steps.size()) return;
     Play(*form, steps[next]);
     QTimer::singleShot(0, form, [form, playing, steps = std::move(steps), next]() mutable {

@@ -57,7 +57,7 @@ std::filesystem::path PuzzleFolder() {
     if (const char* env = std::getenv("DRZ_PUZZLE_DIR"); env != nullptr && *env != '\0') return env;
     std::error_code error;
     for (std::filesystem::path dir = std::filesystem::current_path(error); !dir.empty(); dir = dir.parent_path()) {
-        const std::filesystem::path candidate = dir / "data" / "puzzles";
+        std::filesystem::path candidate = dir / "data" / "puzzles";
         if (std::filesystem::is_directory(candidate, error)) return candidate;
         if (dir == dir.root_path()) break;
     }
