@@ -1,7 +1,7 @@
 """The random-input soak: the real game under X, driven by a seeded random mix of clicks, keys, menu choices,
 answers to whatever window it opens, and window resizes; started again after every confirmed exit.
 
-After every action: the game runs (or ended with status 0 after an answer), no sanitizer report exists, the game
+After every action: the game runs (or ended with status 0 while a question of it was on the screen), no sanitizer report exists, the game
 answers a ping within 5 s, "brett.drz" is absent or 67929 bytes, "Champions.Rhm" absent or 120 lines, and the
 level files are unchanged.  A failure prints the seed and the action number.
 
@@ -19,7 +19,6 @@ from x_ping import Pinger
 import x_actions
 
 ANSWER_SECONDS = 5.0
-
 
 
 class Soak:
