@@ -1,11 +1,12 @@
 """The random-input soak: the real game under X, driven by a seeded random mix of clicks, keys, menu choices,
 answers to whatever window it opens, and window resizes; started again after every confirmed exit.
 
-After every action: the game runs (or ended with status 0 while a question of it was on the screen), no sanitizer report exists, the game
-answers a ping within 5 s, "brett.drz" is absent or 67929 bytes, "Champions.Rhm" absent or 120 lines, and the
-level files are unchanged.  A failure prints the seed and the action number.
+After every action: the game runs (or ended with status 0 while a question of it was on the screen), no
+sanitizer report exists, the game answers a ping within 5 s, "brett.drz" is absent or 67929 bytes,
+"Champions.Rhm" absent or 120 lines, and the level files are unchanged.  A failure prints the seed and the
+action number.
 
-Usage: soak.py --build DIR --work DIR --seconds N [--seed S] [--max-actions N]"""
+Usage: soak.py --build DIR --source DIR --work DIR --seconds N [--seed S] [--max-actions N] [--verbose]"""
 import argparse
 import os
 import random
