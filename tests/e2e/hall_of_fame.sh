@@ -34,11 +34,7 @@ start_game
 # The picture starts below the menu bar.
 shot() { sleep 0.4; import -depth 8 -window "$main_window" "$work/shot.png" || fail "no screenshot"; }
 shot
-top=""
-for y in $(seq 0 80); do
-  [ "$(convert "$work/shot.png" -crop "1x1+5+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#B4C9D0" ] && { top=$y; break; }
-done
-[ -n "$top" ] || fail "no window background found in the screenshot"
+find_picture_top "$work/shot.png"
 click() { xdotool mousemove --window "$main_window" "$1" $(( $2 + top )) sleep 0.1 click 1; sleep 0.3; }
 
 # "&Neues Spiel" deals and shuffles the board; the one cell with a white face is the empty one.

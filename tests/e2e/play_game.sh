@@ -29,11 +29,7 @@ click() { xdotool mousemove --window "$main" "$1" $(( $2 + top )) sleep 0.1 clic
 key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
 
 shot
-top=""
-for y in $(seq 0 80); do
-  [ "$(convert "$work/shot.png" -crop "1x1+5+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#B4C9D0" ] && { top=$y; break; }
-done
-[ -n "$top" ] || fail "no window background found in the screenshot"
+find_picture_top "$work/shot.png"
 
 # "&Neues Spiel" from the menu "&Dreizehner": the command bar appears, the board carries givens.
 key alt+d n

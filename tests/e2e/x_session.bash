@@ -61,6 +61,17 @@ start_game() {
   main_window=$(windows | head -n1)
 }
 
+# Sets `top`: the first row of the game's picture (the window background at x = 5) in a screenshot of the
+# main window, below the menu bar.
+find_picture_top() {
+  local y
+  top=""
+  for y in $(seq 0 80); do
+    [ "$(convert "$1" -crop "1x1+5+$y" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')" = "#B4C9D0" ] && { top=$y; break; }
+  done
+  [ -n "$top" ] || fail "no window background found in the screenshot"
+}
+
 # The top-left corner of a window's frame (the window manager's decoration) on the screen: "X Y".
 window_corner() {
   local x y left top
