@@ -45,14 +45,14 @@ void DrawGrid(Display& d, int x0, int y0) {
     LeaveDefaultState(d);
 }
 
-void DrawBoard(Display& d) {
+void DrawBoard(Display& d, const Verdict& verdict) {
     d.screen.SetMix(platform::MixMode::Copy);
     for (const auto& f : kHoleFrames) DrawFrame3D(d, 1, 2, f[0], f[1], f[2], f[3]);
     DrawOuterBevel(d);
     for (int k = 1; k <= kGridCount; ++k) DrawGrid(d, GridOriginX[k], GridOriginY[k]);
     DrawSharedBoxOutlines(d);
     LeaveDefaultState(d);
-    DrawStatisticsPanel(d);
+    DrawStatisticsPanel(d, verdict);
     DrawLevelPanel(d);
     DrawClockPanel(d);
     LeaveDefaultState(d);

@@ -1,6 +1,7 @@
 // The game's side of the slot dialog: the captions, and what a chosen slot does.
 #include "game/slot_dialogs.h"
 
+#include "model/board_edit.h"
 #include "platform/slot_dialog.h"
 #include "storage/board_file.h"
 #include "storage/slot_summary.h"
@@ -24,8 +25,8 @@ void RunDialog(App& app, const char* title, bool loads) {
 
 void LoadSlot(App& app) {
     app.clock.ClockRunning = false;  // a game that is loaded over no longer counts
-    const LoadOutcome load = LoadBoardSlot(app.board, app.options.BoardFile, app.SlotIndex);
-    if (load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    const LoadStep loaded = Load(app.board, app.options.BoardFile, app.SlotIndex, CandidateRule(app.options));
+    if (loaded.load.CandidatesReplaced()) app.options.ShowCandidates = false;
 }
 
 void SaveSlot(App& app) {

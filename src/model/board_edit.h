@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "board/board.h"
@@ -45,6 +46,7 @@ struct CellChange {
 
 struct EditStep {
     StepKind kind = StepKind::Refresh;
+    std::optional<CellRef> cell;        // the copy a step on one cell was aimed at
     std::vector<CellChange> changes;    // grid by grid, column by column, row by row
     Verdict verdict;                    // of the board after the step; DigitCount holds its counts
     bool candidatesRecomputed = false;  // the marks were computed from the rules (candidates shown)

@@ -16,18 +16,23 @@ void PlaceGiven(Board& board, CellRef c, int digit) {
     if (const auto partner = PartnerCell(c.k, c.x, c.y)) board.Given(partner->k, partner->x, partner->y) = value;
 }
 
+EditStep Aimed(EditStep step, CellRef cell) {
+    step.cell = cell;
+    return step;
+}
+
 }  // namespace
 
 EditStep EnterDigit(Board& board, CellRef cell, int digit, Candidates candidates) {
     const StepRecorder before(board);
     PlaceDigit(board, cell.k, cell.x, cell.y, digit);
-    return FinishStep(StepKind::EnterDigit, board, before, candidates);
+    return Aimed(FinishStep(StepKind::EnterDigit, board, before, candidates), cell);
 }
 
 EditStep ClearCell(Board& board, CellRef cell, Candidates candidates) {
     const StepRecorder before(board);
     PlaceDigit(board, cell.k, cell.x, cell.y, 0);
-    return FinishStep(StepKind::ClearCell, board, before, candidates);
+    return Aimed(FinishStep(StepKind::ClearCell, board, before, candidates), cell);
 }
 
 // The partner copy takes the flipped mark; marks present in only one copy of a shared cell go.
@@ -37,26 +42,26 @@ EditStep ToggleMark(Board& board, CellRef cell, int digit, Candidates candidates
     mark = !mark;
     SyncSharedCandidates(board);
     MergeSharedCandidates(board);
-    return FinishStep(StepKind::ToggleMark, board, before, candidates);
+    return Aimed(FinishStep(StepKind::ToggleMark, board, before, candidates), cell);
 }
 
 EditStep ClearMarks(Board& board, CellRef cell, Candidates candidates) {
     const StepRecorder before(board);
     for (int d = 1; d <= 9; ++d) board.Mark(cell.k, cell.x, cell.y, d) = false;
     MergeSharedCandidates(board);
-    return FinishStep(StepKind::ClearMarks, board, before, candidates);
+    return Aimed(FinishStep(StepKind::ClearMarks, board, before, candidates), cell);
 }
 
 EditStep EnterGiven(Board& board, CellRef cell, int digit, Candidates candidates) {
     const StepRecorder before(board);
     PlaceGiven(board, cell, digit);
-    return FinishStep(StepKind::EnterGiven, board, before, candidates);
+    return Aimed(FinishStep(StepKind::EnterGiven, board, before, candidates), cell);
 }
 
 EditStep RemoveGiven(Board& board, CellRef cell, Candidates candidates) {
     const StepRecorder before(board);
     PlaceGiven(board, cell, 0);
-    return FinishStep(StepKind::RemoveGiven, board, before, candidates);
+    return Aimed(FinishStep(StepKind::RemoveGiven, board, before, candidates), cell);
 }
 
 }  // namespace drz

@@ -16,6 +16,7 @@ constexpr std::array<bool, kCellTableSize> MakeSecondaryTable() {
     return secondary;
 }
 constexpr std::array<bool, kCellTableSize> kSecondaryCopy = MakeSecondaryTable();
+constexpr int kSecondaryCopies = 16 * 9;
 
 template <typename Visit>
 void ForEachDistinctCell(Visit visit) {
@@ -31,6 +32,7 @@ void ForEachDistinctCell(Visit visit) {
 
 std::array<std::uint16_t, 10> CountDistinctDigits(const Board& board) {
     std::array<std::uint16_t, 10> counts{};
+    counts[0] = kSecondaryCopies;
     // A stray value above 9 (only a damaged file holds one) is no digit and is counted nowhere.
     ForEachDistinctCell([&](int cell) {
         const std::uint8_t value = board.CellValue[cell];

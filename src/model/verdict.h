@@ -13,7 +13,8 @@ struct Verdict {
     bool valid = true;      // no row, column or box of any grid holds a digit twice
     bool complete = false;  // every digit 1..9 stands on exactly 101 distinct cells
     bool solved = false;    // valid and complete
-    // Distinct cells holding digit d; index 0: the empty distinct cells.
+    // Distinct cells holding digit d. Index 0 as CountDigits leaves it: the empty distinct cells and the 144
+    // secondary copies, which that count empties first.
     std::array<std::uint16_t, 10> counts{};
 };
 

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "board/board_ops.h"
 #include "board/geometry.h"
 #include "display/board_view.h"
 #include "display/palette.h"
+#include "model/verdict.h"
 #include "output/print_layout.h"
 #include "platform/printer.h"
 
@@ -98,7 +98,7 @@ void PrintLayers(Display& d, PrintPage& page) {
     printer.SetPen(Palette[0], 1);
     printer.SetFont(kPrintFace, kDigitPoints, true);
     PrintDigits(page, d.board);
-    const int givens = CountGivens(d.board);
+    const int givens = CountDistinctGivens(d.board);
     printer.SetFont(kPrintFace, kTitlePoints, false);
     const PagePoint title = TitleCorner(page.units);
     printer.Text(title.x, title.y, TitleLine(CurrentLevelName(d.options), givens));

@@ -42,7 +42,7 @@ TEST(Verdict, AgreesWithTheLiteralRuleTestAndTheCounts) {
         const Verdict v = JudgeBoard(board);
         Board counted = board;
         CountDigits(counted);
-        for (int d = 1; d <= 9; ++d) ASSERT_EQ(v.counts[d], counted.DigitCount[d]) << round;
+        ASSERT_EQ(v.counts, counted.DigitCount) << round;
         ASSERT_EQ(v.valid, oracle::LiteralBoardValid(board)) << round;
         ASSERT_EQ(v.solved, v.valid && AllDigitsComplete(counted)) << round;
         ASSERT_EQ(StatusTextOf(v), !v.valid ? "Falsche Zahl! " : v.solved ? "Brett gelöst!!! " : "Keine Fehler! ");

@@ -9,6 +9,7 @@
 #include "engine/rules.h"
 #include "game/app.h"
 #include "game/start_up.h"
+#include "game/step_view.h"
 #include "platform/application.h"
 #include "storage/board_file.h"
 
@@ -41,9 +42,10 @@ void EnterSomeDigits(drz::Board& board) {
 }
 
 void ShowBoard(drz::App& app) {
-    drz::RedrawCells(app.display);
+    const drz::EditStep step = drz::Refresh(app.board, drz::CandidateRule(app.options));
+    drz::ShowBoardStep(app, step);
     drz::ShowGivenCount(app.display);
-    drz::ShowDigitCounts(app.display);
+    drz::ShowDigitCounts(app.display, step.verdict);
 }
 
 }  // namespace
@@ -67,12 +69,12 @@ int main(int argc, char** argv) {
     ok = Write(app, folder, "spiel.png") && ok;
     app.options.ShowNumerals = false;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display);
+    drz::DrawStatisticsPanel(app.display, drz::JudgeBoard(app.board));
     ok = Write(app, folder, "buchstaben.png") && ok;
     app.options.ShowNumerals = true;
     app.options.ShowCandidates = true;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display);
+    drz::DrawStatisticsPanel(app.display, drz::JudgeBoard(app.board));
     ok = Write(app, folder, "kandidaten.png") && ok;
     return ok ? 0 : 1;
 }
