@@ -61,7 +61,8 @@ void ShowDigitsAs(App& app, bool numerals) {
     DrawStatisticsPanel(app.display, step.verdict);
 }
 
-void PerformAction(App& app, int id) {
+// The items of "Spiel" and "Brett"; false for any other item.
+bool PerformGameAction(App& app, int id) {
     switch (id) {
         case kMenuNewGame:
             NewGame(app);
@@ -98,6 +99,15 @@ void PerformAction(App& app, int id) {
         case kMenuClearBoard:
             ShowBoardStep(app, ClearWholeBoard(app.board, CandidateRule(app.options)));
             break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// The options, the hall of fame, printing, help and the end.
+void PerformOtherAction(App& app, int id) {
+    switch (id) {
         case kMenuLevelEasy:
         case kMenuLevelEasy + 1:
         case kMenuLevelEasy + 2:
@@ -138,9 +148,9 @@ void PerformAction(App& app, int id) {
 
 }  // namespace
 
-void Win_0_MenuEvent(App& app, int id) {
+void RunMenuCommand(App& app, int id) {
     Prologue(app, id);
-    PerformAction(app, id);
+    if (!PerformGameAction(app, id)) PerformOtherAction(app, id);
     Epilogue(app);
 }
 

@@ -48,7 +48,7 @@ void StartUp(App& app) {
     app.CommandBarImage = app.display.screen.Save(159, 885, 982, 912);
     app.panels.HelpText = kIdleHelpText;
     window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Palette[15]);
-    window.SetCloseHandler([&app] { Win_0_Close(app); });
+    window.SetCloseHandler([&app] { CloseBoxClicked(app); });
     window.SetMouseMoveHandler([&app](int x, int y) { PointerMoved(app.display, app.input, x, y); });
     DrawStartScreen(app);
     UseFont(app.display, 16);
@@ -63,7 +63,7 @@ void DrawStartScreen(App& app) {
 void RunEventLoop(App& app) {
     while (app.window.IsOpen()) {
         platform::InputEvent event = app.window.WaitEvent();
-        if (event.message == platform::kMenuCommand) Win_0_MenuEvent(app, event.param);
+        if (event.message == platform::kMenuCommand) RunMenuCommand(app, event.param);
     }
 }
 

@@ -113,7 +113,7 @@ TEST_F(GameHallOfFame, DeletingMittelFromTheMenuAsksFirstAndReopens) {
     app().window.QueueMessageBoxAnswer(1);  // JA
     app().window.QueueDialogSteps({{Kind::SelectTab, "1"}, {Kind::Click, "cmd4"}, {Kind::Click, "cmd4"}});
     app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});  // the reopened dialog
-    Win_0_MenuEvent(app(), kMenuHallOfFame);
+    RunMenuCommand(app(), kMenuHallOfFame);
     EXPECT_EQ(app().window.LastMessageBoxText(), "Wirklich löschen?");
     EXPECT_TRUE(IsFreePlace(hall().ChampTime[1][1]));
     for (int level : {0, 2, 3}) EXPECT_EQ(hall().ChampName[level][1], "L" + std::to_string(level));

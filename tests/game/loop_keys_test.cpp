@@ -114,7 +114,7 @@ TEST_F(PlayTest, OwnBoardEntry) {
     KeyUp('F');  // F and C do nothing here
     KeyUp('X');  // shuffled
     KeyUp(27);
-    Win_0_MenuEvent(app, kMenuOwnBoard);
+    RunMenuCommand(app, kMenuOwnBoard);
     EXPECT_EQ(CountGivens(app.board), 1);
     EXPECT_EQ(app.panels.GivenCount, 1);
     for (bool mark : app.board.CandidateMark) ASSERT_FALSE(mark);

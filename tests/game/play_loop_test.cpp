@@ -33,7 +33,7 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
     KeyUp(27);  // swallowed: the release that closed the hall of fame belongs to it
     KeyUp(27);
     AnswerRecord("Anna");
-    Win_0_MenuEvent(app, kMenuNewGame);
+    RunMenuCommand(app, kMenuNewGame);
 
     EXPECT_EQ(app.board.GivenValue, dealt.GivenValue);
     EXPECT_EQ(app.board.CellValue, solution.CellValue);
@@ -53,7 +53,7 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
 TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     app.options.CurrentLevel = 2;
     app.window.QueueMessageBoxAnswer(1);
-    Win_0_MenuEvent(app, kMenuNewGame);  // no events queued: a loop would wait for ever
+    RunMenuCommand(app, kMenuNewGame);  // no events queued: a loop would wait for ever
     const std::string text = app.window.LastMessageBoxText();
     EXPECT_NE(text.find("\"schwer.drz\" fehlt"), std::string::npos) << text;
     EXPECT_NE(text.find(folder.filename().string()), std::string::npos) << text;
@@ -61,7 +61,7 @@ TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     EXPECT_FALSE(app.clockThread.Running());
     std::ofstream(LevelFileName(2), std::ios::binary) << "kurz";
     app.window.QueueMessageBoxAnswer(1);
-    Win_0_MenuEvent(app, kMenuPrintGame);
+    RunMenuCommand(app, kMenuPrintGame);
     EXPECT_NE(app.window.LastMessageBoxText().find("zu kurz"), std::string::npos);
     EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
 }

@@ -38,7 +38,7 @@ TEST_F(SlotDialogTest, SavingFromTheMenuAndLoadingByTheButton) {
     app.board = puzzle;
     app.window.QueueDialogSteps({{Kind::Click, "opt3"}});
     KeyUp(27);
-    Win_0_MenuEvent(app, kMenuSaveBoard);
+    RunMenuCommand(app, kMenuSaveBoard);
     EXPECT_EQ(app.window.LastDialogTitle(), "Sichern unter ...");
     EXPECT_EQ(app.SlotIndex, 2);
     EXPECT_EQ(fs::file_size("brett.drz"), 67929u);
