@@ -12,8 +12,8 @@ namespace drz {
 void UseFont(Display& d, int code);  // 4, 6, 8, 14, 20; any other code: "System" 9.75 pt
 void DrawFrame3D(Display& d, int sunken, int thickness, int x1, int y1, int x2, int y2);
 void DrawLabel(Display& d, int fontCode, int colour, int x, int y, std::string_view text);
-void DrawBoard(Display& d, const Verdict& verdict);  // static board, then the statistics, level and clock panels
-void DrawGrid(Display& d, int x0, int y0);
+void DrawBoard(Display& d, const Verdict& verdict);       // static board, then the statistics, level and clock panels
+void DrawGrid(Display& d, int k);                         // its white field, cell lines and box lines
 void DrawGivenCell(Display& d, CellRef cell, int digit);  // the face of a given, light grey
 void DrawCell(Display& d, CellRef cell, int digit);       // the face of an entry, white
 void RedrawCells(Display& d, const Verdict& verdict);     // every cell, counts and status, candidate marks
