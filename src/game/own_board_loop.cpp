@@ -13,7 +13,7 @@ void OwnBoardCellClick(App& app, const platform::InputEvent& event) {
     const BoardClick click = OwnBoardClick(app.display, app.input, event);
     if (!click.hitCell) return;
     if (click.step) ShowCellStep(app, *click.step, false);
-    ShowVerdict(app, click.step ? click.step->verdict : JudgeBoard(app.board));
+    ShowVerdict(app, click.step ? click.step->verdict : VerdictOf(app.board));
     ShowGivenCount(app.display);
 }
 

@@ -17,7 +17,7 @@ void PlayClick(App& app, const platform::InputEvent& event) {
     const BoardClick click = PlayBoardClick(app.display, app.input, event);
     if (!click.hitCell) return;
     if (!click.step) {
-        SolvedCheck(app, JudgeBoard(app.board));
+        SolvedCheck(app, VerdictOf(app.board));
         return;
     }
     ShowCellStep(app, *click.step, Judged(click.step->kind));

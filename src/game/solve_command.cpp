@@ -16,7 +16,7 @@ public:
 
     void Begin() override { app_.window.SetCursor(platform::Cursor::Wait); }
     void Placed(int k, int x, int y, int d) override { DrawCell(app_.display, {k, x, y}, d); }
-    void Judged(bool) override { ShowVerdict(app_, JudgeBoard(app_.board)); }
+    void Judged(bool) override { ShowVerdict(app_, VerdictOf(app_.board)); }
     void Verdict(std::string_view text, std::string_view button) override {
         app_.window.MessageBox(0, text, 1, button);
     }
@@ -28,7 +28,7 @@ public:
     void End() override { app_.window.SetCursor(platform::Cursor::Arrow); }
     void EntriesCleared() override {
         EditStep cleared;
-        cleared.verdict = JudgeBoard(app_.board);
+        cleared.verdict = VerdictOf(app_.board);
         cleared.candidatesRecomputed = app_.options.ShowCandidates;
         ShowBoardStep(app_, cleared);
     }

@@ -56,7 +56,7 @@ void StartUp(App& app) {
 
 void DrawStartScreen(App& app) {
     DrawFrame3D(app.display, 0, 2, 0, 922, 1477, 944);
-    DrawBoard(app.display, JudgeBoard(app.board));
+    DrawBoard(app.display, VerdictOf(app.board));
     DrawHelpPanel(app.display);
 }
 

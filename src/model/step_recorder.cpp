@@ -44,7 +44,7 @@ EditStep FinishStep(StepKind kind, Board& board, const StepRecorder& before, Can
         MergeSharedCandidates(board);
         step.candidatesRecomputed = true;
     }
-    step.verdict = JudgeBoard(board);
+    step.verdict = VerdictOf(board);
     board.DigitCount = step.verdict.counts;
     step.changes = before.Changes(board);
     return step;

@@ -47,7 +47,7 @@ int CountDistinctGivens(const Board& board) {
     return count;
 }
 
-Verdict JudgeBoard(const Board& board) {
+Verdict VerdictOf(const Board& board) {
     Verdict v;
     v.counts = CountDistinctDigits(board);
     v.valid = BoardValid(board);

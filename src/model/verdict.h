@@ -23,7 +23,7 @@ inline constexpr std::string_view kNoErrorsText = "Keine Fehler! ";
 inline constexpr std::string_view kSolvedBoardText = "Brett gelöst!!! ";
 
 // Judges the board as it stands; reads only (both copies of every shared cell are expected equal).
-Verdict JudgeBoard(const Board& board);
+Verdict VerdictOf(const Board& board);
 // The status panel's text for a verdict: "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! ".
 std::string_view StatusTextOf(const Verdict& verdict);
 

@@ -136,7 +136,7 @@ TEST_F(CellFaces, RedrawShowsEveryCellOfABoard) {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) board.Given(k, x, y) = board.Cell(k, x, y);
     SyncSharedBoxes(board);
-    RedrawCells(d, JudgeBoard(board));
+    RedrawCells(d, VerdictOf(board));
     for (int k = 1; k <= kGridCount; ++k)
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {

@@ -41,7 +41,7 @@ protected:
         app.board.Cell(1, 1, 1) = 5;
         app.board.Given(1, 1, 1) = 5;
         app.board.Cell(1, 2, 1) = 7;
-        RedrawCells(app.display, JudgeBoard(app.board));
+        RedrawCells(app.display, VerdictOf(app.board));
         ShowGivenCount(app.display);
     }
 

@@ -31,7 +31,7 @@ protected:
 
 TEST_F(SolveAndShuffle, SolvingAPuzzleFillsAndDrawsEveryCell) {
     app.board = oracle::LoadPuzzle("singles-1.txt");
-    RedrawCells(app.display, JudgeBoard(app.board));  // as after loading: givens on grey, the rest empty
+    RedrawCells(app.display, VerdictOf(app.board));  // as after loading: givens on grey, the rest empty
     const int givens = CountGivens(app.board);
     app.window.QueueMessageBoxAnswer(1);
     RunMenuCommand(app, kMenuSolveBoard);

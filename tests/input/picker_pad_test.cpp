@@ -56,7 +56,7 @@ protected:
         window.Screen().Clear(Palette[12]);
         board.Cell(4, 2, 4) = 6;
         board.Given(4, 3, 4) = board.Cell(4, 3, 4) = 2;
-        RedrawCells(d, JudgeBoard(board));
+        RedrawCells(d, VerdictOf(board));
     }
     Rgb At(int x, int y) { return window.Screen().PixelAt(x, y); }
     platform::Picture Area() { return window.Screen().Save(left - 2, top - 2, left + 47, top + 47); }
@@ -141,7 +141,7 @@ TEST_F(PadScreen, DrawnHoveredAndRestored) {
 
 TEST_F(PadScreen, LettersAndTheLeftClickOutside) {
     options.ShowNumerals = false;
-    RedrawCells(d, JudgeBoard(board));
+    RedrawCells(d, VerdictOf(board));
     DrawPickerPad(d, in, cell);  // letters 2 px in, the narrow "I" 6
     EXPECT_EQ(InkColumn(window.Screen(), left, top), ReferenceColumn("A", 2));
     EXPECT_EQ(InkColumn(window.Screen(), left + 30, top + 30), ReferenceColumn("I", 6));

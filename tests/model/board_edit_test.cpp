@@ -39,7 +39,7 @@ TEST(Verdict, AgreesWithTheLiteralRuleTestAndTheCounts) {
     for (int round = 0; round < 40; ++round) {
         Board board = round == 0 ? oracle::FullBoard() : oracle::RandomPartialBoard(rng, round % 4 == 0 ? 1.0 : 0.6);
         if (round % 3 == 1) oracle::PutRepeatedDigit(board, rng);
-        const Verdict v = JudgeBoard(board);
+        const Verdict v = VerdictOf(board);
         Board counted = board;
         CountDigits(counted);
         ASSERT_EQ(v.counts, counted.DigitCount) << round;
@@ -47,7 +47,7 @@ TEST(Verdict, AgreesWithTheLiteralRuleTestAndTheCounts) {
         ASSERT_EQ(v.solved, v.valid && AllDigitsComplete(counted)) << round;
         ASSERT_EQ(StatusTextOf(v), !v.valid ? "Falsche Zahl! " : v.solved ? "Brett gelöst!!! " : "Keine Fehler! ");
     }
-    EXPECT_TRUE(JudgeBoard(oracle::FullBoard()).solved);
+    EXPECT_TRUE(VerdictOf(oracle::FullBoard()).solved);
     EXPECT_EQ(CountDistinctGivens(Board{}), 0);
 }
 

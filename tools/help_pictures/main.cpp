@@ -69,12 +69,12 @@ int main(int argc, char** argv) {
     ok = Write(app, folder, "spiel.png") && ok;
     app.options.ShowNumerals = false;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display, drz::JudgeBoard(app.board));
+    drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = Write(app, folder, "buchstaben.png") && ok;
     app.options.ShowNumerals = true;
     app.options.ShowCandidates = true;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display, drz::JudgeBoard(app.board));
+    drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = Write(app, folder, "kandidaten.png") && ok;
     return ok ? 0 : 1;
 }
