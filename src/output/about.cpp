@@ -10,19 +10,16 @@ namespace drz {
 
 void ShowAboutDialog(Display& d) {
     platform::AboutText text;
-    text.title = "über Dreizehner";
-    const std::string version = "Version " DRZ_VERSION;
-    const std::string summary =
-        "Ein Zahlenrätsel aus dreizehn überlappenden Sudoku-Gittern: 909 Felder, sechzehn gemeinsame Blöcke, "
-        "vier Schwierigkeitsgrade, Ruhmeshalle, Druck und Anleitung.";
+    text.title = "Über Dreizehner";
     text.lines = {
         "Dreizehner",
-        version,
-        summary,
+        "Version " DRZ_VERSION,
+        "Ein Zahlenrätsel aus dreizehn Gittern, die sich überlappen: 909 Felder, vier Stufen, gegen die Uhr.",
+        "Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later), "
+        "ohne jede Gewährleistung.",
         "Von Mirav.",
-        "Geschrieben in C++20 mit Qt " + platform::ToolkitVersion() +
-            " (Widgets, PrintSupport, Help) und SQLite für die Anleitung.",
     };
+    text.details = "Qt " + platform::ToolkitVersion() + ", C++20";
     platform::ShowInfDialog(d.window, text);
 }
 
