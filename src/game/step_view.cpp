@@ -20,6 +20,8 @@ void ShowVerdict(App& app, const Verdict& verdict) {
 }
 
 void ShowCellStep(App& app, const EditStep& step, bool judged) {
+    if (step.kind == StepKind::EnterDigit && step.cell)
+        app.input.LastEnteredDigit = app.board.Cell(step.cell->k, step.cell->x, step.cell->y);
     DrawStepCells(app.display, step);
     if (judged) ShowVerdict(app, step.verdict);
     AfterCandidates(app, step);

@@ -19,6 +19,7 @@ struct InputEvent {
     int param = 0;
     int x = 0;  // pointer position in screen pixels when the event happened
     int y = 0;
+    bool shift = false;  // a key release with Shift held (Shift+Tab, Shift+Space, Shift+Return)
 };
 
 // Thrown out of every wait when the program is to end (exit confirmed, or the window is gone);

@@ -34,11 +34,11 @@ void InputRecorder::KeyPress(int virtualKey, int typedChar, bool autoRepeat, boo
     if (typedChar >= 0) Queue(QueuedInput::Kind::Input, kChar, typedChar);
 }
 
-void InputRecorder::KeyRelease(int virtualKey, bool autoRepeat) {
+void InputRecorder::KeyRelease(int virtualKey, bool autoRepeat, bool shift) {
     if (autoRepeat || virtualKey == 0) return;
     if (pressedKeys_.count(virtualKey) == 0) return;  // its press went elsewhere
     FlushPendingRelease();
-    pending_ = InputEvent{kKeyUp, virtualKey, x_, y_};
+    pending_ = InputEvent{kKeyUp, virtualKey, x_, y_, shift};
     releaseTimer_.start();
 }
 

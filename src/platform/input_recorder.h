@@ -27,7 +27,7 @@ public:
     InputRecorder();
 
     void KeyPress(int virtualKey, int typedChar, bool autoRepeat, bool alt);
-    void KeyRelease(int virtualKey, bool autoRepeat);
+    void KeyRelease(int virtualKey, bool autoRepeat, bool shift = false);
     void ButtonPress(Qt::MouseButton button, int x, int y);
     void ButtonRelease(Qt::MouseButton button, int x, int y);
     void Move(int x, int y);

@@ -73,7 +73,8 @@ void ScreenWidget::keyPressEvent(QKeyEvent* e) {
 }
 
 void ScreenWidget::keyReleaseEvent(QKeyEvent* e) {
-    input_.KeyRelease(VirtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier), e->isAutoRepeat());
+    input_.KeyRelease(VirtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier), e->isAutoRepeat(),
+                      e->modifiers() & Qt::ShiftModifier);
     e->accept();
 }
 
