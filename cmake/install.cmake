@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 set(DRZ_DATA_DIR ${CMAKE_INSTALL_DATADIR}/dreizehner)
 set(DRZ_GAME_DIR ${CMAKE_INSTALL_LIBEXECDIR}/dreizehner)
-set(DRZ_APP_ID de.dreizehner.Dreizehner)
+set(DRZ_APP_ID de.dreizehner.Dreizehner)  # also the game's desktop file name (top CMakeLists.txt)
 
 if(TARGET drz)
   install(TARGETS drz RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
