@@ -68,6 +68,15 @@ void Canvas::BoxOutline(int x1, int y1, int x2, int y2) {
 
 void Canvas::FilledBox(int x1, int y1, int x2, int y2) {
     const QRect inside = BoxInterior(x1, y1, x2, y2, impl_->lineWidth);
+    if (impl_->mix == MixMode::Copy && impl_->fill == impl_->foreground) {
+        // One colour inside and around: one opaque box, which hides everything drawn in it before.
+        QRect whole;
+        for (const QRect& r : BoxOutlineRects(x1, y1, x2, y2, impl_->lineWidth)) whole |= r;
+        MixRect(impl_->image, whole, impl_->fill, impl_->mix);
+        impl_->RecordFill(whole, impl_->fill, impl_->mix);
+        impl_->Changed();
+        return;
+    }
     MixRect(impl_->image, inside, impl_->fill, impl_->mix);
     if (!inside.isEmpty()) impl_->RecordFill(inside, impl_->fill, impl_->mix);
     BoxOutline(x1, y1, x2, y2);
@@ -86,9 +95,9 @@ void Canvas::Text(int x, int y, std::string_view utf8) {
         op.kind = DrawOp::Kind::Text;
         op.mix = style.mix;
         op.colour = style.foreground;
-        // Glyphs of the scaled size may reach a little beyond the 1x ink.
-        const int spare = std::max(1, font.CellHeight() / 6);
-        op.area = extent.ink.translated(x, y).adjusted(-spare, -spare, spare, spare);
+        // The glyphs of the scaled size stay inside the 1x ink's bounds, so whatever paints over the 1x text
+        // (a cell's face, the white box of an erased mark) covers it on the device too.
+        op.area = extent.ink.translated(x, y);
         op.clip = kWholeScreen;
         op.at = {x, y};
         op.run = std::make_shared<const TextRun>(TextRun{&font, text});

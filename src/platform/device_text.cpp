@@ -101,8 +101,10 @@ void DrawDeviceText(QImage& image, double scale, const ResolvedFont& font, const
     const QPoint origin = QPoint(DeviceEdge(at.x(), scale), DeviceEdge(at.y(), scale)) + c.offset;
     const QRect area = QRect(origin, QSize(c.width, c.height)) & deviceClip & image.rect();
     const std::uint32_t packed = colour.Packed();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
         const std::uint8_t* alpha = &c.alpha[std::size_t(y - origin.y()) * std::size_t(c.width)] - origin.x();
         for (int x = area.left(); x <= area.right(); ++x) {
             const int a = alpha[x];

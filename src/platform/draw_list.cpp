@@ -86,20 +86,33 @@ void DrawList::Compact() {
     for (std::size_t i = 0; i < ops_.size(); ++i)
         if (keep[i]) ops_[n++] = std::move(ops_[i]);
     ops_.resize(n);
-    compactAt_ = std::max(kFirstCompaction, 2 * n);
+    compactAt_ = std::max(kFirstCompaction, 3 * n);
 }
 
+// Only what still shows inside the region is taken: a restored picture's own background hides all before it, so
+// saving the same place again and again does not pile up the operations of every earlier restore.
 DrawOps DrawList::Region(const QRect& region) const {
-    DrawOps out;
+    DrawOps touching;
     DrawOp base;
     base.colour = background_;
     base.area = base.clip = region;
-    out.push_back(base);
+    touching.push_back(base);
     for (const DrawOp& op : ops_) {
         if (!Widened(op.Bounds()).intersects(region)) continue;
-        out.push_back(op);
-        out.back().clip &= region;
+        touching.push_back(op);
+        touching.back().clip &= region;
     }
+    std::vector<QRect> opaque;
+    std::vector<bool> keep(touching.size());
+    for (std::size_t i = touching.size(); i-- > 0;) {
+        const DrawOp& op = touching[i];
+        keep[i] = !op.Bounds().isEmpty() &&
+                  std::none_of(opaque.begin(), opaque.end(), [&op](const QRect& o) { return Hides(o, op); });
+        if (keep[i] && op.Opaque()) opaque.push_back(op.Bounds());
+    }
+    DrawOps out;
+    for (std::size_t i = 0; i < touching.size(); ++i)
+        if (keep[i]) out.push_back(std::move(touching[i]));
     return out;
 }
 

@@ -25,9 +25,9 @@ struct DrawOp {
     Kind kind = Kind::Fill;
     MixMode mix = MixMode::Copy;
     Rgb colour;
-    QRect area;  // Fill: the pixels it covers; Text: the bounds of its ink, a pixel wider on every side
-    QRect clip;  // it draws only inside this
-    QPoint at;   // Text: the top-left corner of its first character cell
+    QRect area;                          // Fill: the pixels it covers; Text: the bounds of its ink at 1x
+    QRect clip;                          // it draws only inside this
+    QPoint at;                           // Text: the top-left corner of its first character cell
     std::shared_ptr<const TextRun> run;  // Text only
 
     QRect Bounds() const { return area & clip; }

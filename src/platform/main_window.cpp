@@ -23,7 +23,7 @@ MainWindow::Impl::Impl()
     layout->setSpacing(0);
     layout->addWidget(view);
     frame->setFocusProxy(view);
-    screen.impl().changed = [this] { view->update(); };
+    screen.impl().changed = [this] { view->RequestRepaint(); };
     QObject::connect(&frameWatch, &QTimer::timeout, frame.get(), [this] { RefitOnceFramed(); });
 }
 

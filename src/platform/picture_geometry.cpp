@@ -15,8 +15,6 @@ constexpr double kUnitTolerance = 1e-6;
 
 }  // namespace
 
-int DeviceEdge(int coordinate, double scale) { return static_cast<int>(std::lround(coordinate * scale)); }
-
 PictureGeometry PictureGeometry::For(const QSize& logical, double devicePixelRatio) {
     const int deviceWidth = static_cast<int>(std::lround(logical.width() * devicePixelRatio));
     const int deviceHeight = static_cast<int>(std::lround(logical.height() * devicePixelRatio));

@@ -19,6 +19,11 @@ struct PictureGeometry {
 };
 
 // One edge of the picture's pixel grid in device pixels: picture pixel x covers DeviceEdge(x) .. DeviceEdge(x+1)-1.
-int DeviceEdge(int coordinate, double scale);
+// Rounded half up; inline, since every drawing operation at the device's resolution asks for four of them.
+inline int DeviceEdge(int coordinate, double scale) {
+    const double v = coordinate * scale + 0.5;
+    const int truncated = static_cast<int>(v);
+    return truncated - (v < truncated);
+}
 
 }  // namespace drz::platform

@@ -12,9 +12,22 @@ void MixRect(QImage& image, const QRect& area, Rgb colour, MixMode mode) {
     const QRect r = area.intersected(image.rect());
     if (r.isEmpty()) return;
     const std::uint32_t c = colour.Packed();
+    uchar* const bits = image.bits();  // detached once, not once per row
+    const qsizetype stride = image.bytesPerLine();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = r.left(); x <= r.right(); ++x) MixPixel(row[x], c, mode);
+        QRgb* const row = reinterpret_cast<QRgb*>(bits + y * stride) + r.left();
+        const int n = r.width();
+        switch (mode) {
+            case MixMode::Copy:
+                std::fill_n(row, n, 0xFF000000u | c);
+                break;
+            case MixMode::Xor:
+                for (int i = 0; i < n; ++i) row[i] ^= c;
+                break;
+            case MixMode::Merge:
+                for (int i = 0; i < n; ++i) row[i] |= c;
+                break;
+        }
     }
 }
 

@@ -24,6 +24,12 @@ void ScreenWidget::SetSurround(const QColor& colour) {
 
 QSize ScreenWidget::sizeHint() const { return {kScreenWidth, kScreenHeight}; }
 
+void ScreenWidget::RequestRepaint() {
+    if (repaintRequested_) return;
+    repaintRequested_ = true;
+    update();
+}
+
 PictureGeometry ScreenWidget::Geometry() const { return PictureGeometry::For(size(), devicePixelRatioF()); }
 
 QPoint ScreenWidget::ToPicture(const QPointF& widgetPos) const {
@@ -33,6 +39,7 @@ QPoint ScreenWidget::ToPicture(const QPointF& widgetPos) const {
 // The picture is drawn at the scale it is shown at (the canvas keeps it at that resolution), so it reaches the
 // screen device pixel for device pixel; only beyond the canvas's largest scale is it enlarged, smoothly.
 void ScreenWidget::paintEvent(QPaintEvent*) {
+    repaintRequested_ = false;
     const double dpr = devicePixelRatioF();
     const PictureGeometry g = Geometry();
     canvas_.SetDeviceScale(g.scale);

@@ -21,6 +21,7 @@ public:
     PictureGeometry Geometry() const;        // where the picture is shown, device pixels
     QPoint ToPicture(const QPointF& widgetPos) const;
     QSize sizeHint() const override;
+    void RequestRepaint();  // the picture changed: one repaint, however many operations come before it
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +38,7 @@ private:
     const ClockLabel& label_;
     InputRecorder& input_;
     QColor surround_{180, 201, 208};
+    bool repaintRequested_ = false;
 };
 
 }  // namespace drz::platform

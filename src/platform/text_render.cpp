@@ -98,9 +98,11 @@ void DrawText(QImage& image, const ResolvedFont& font, int x, int y, const QStri
     const Ink& ink = InkOf(font, text);
     if (style.opaque) MixRect(image, QRect(x, y, ink.width, font.CellHeight()), style.fill, style.mix);
     const std::uint32_t colour = style.foreground.Packed();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (const QPoint& p : ink.pixels) {
         const int px = x + p.x(), py = y + p.y();
-        if (image.valid(px, py)) MixPixel(reinterpret_cast<QRgb*>(image.scanLine(py))[px], colour, style.mix);
+        if (image.valid(px, py)) MixPixel(reinterpret_cast<QRgb*>(bits + py * stride)[px], colour, style.mix);
     }
 }
 
