@@ -36,6 +36,7 @@ struct MainWindow::Impl {
     // manager's frame is known, unless the player has resized the window meanwhile.
     void FitToScreen();
     void RefitOnceFramed();
+    QRect FittedFrame(const QMargins& margins) const;
 
     Canvas screen;
     InputRecorder input;
@@ -49,7 +50,7 @@ struct MainWindow::Impl {
     QPoint wantedPos;   // where Open() was asked to put the frame
     QSize fittedSize;   // the size FitToScreen() gave the window last
     QTimer frameWatch;  // waits for the window manager's frame after Open()
-    int frameChecks = 0;
+    int frameChecks = 0, settledChecks = 0;
 
     bool open = false;     // Open() was called and the window has not been closed since
     bool closed = false;   // Close() was called: the window is gone for good

@@ -12,7 +12,8 @@ namespace drz::platform {
 namespace {
 
 constexpr int kFrameCheckMs = 20;
-constexpr int kFrameChecks = 75;  // the window manager gets a second and a half to frame the window
+constexpr int kFrameChecks = 75;   // the window manager gets a second and a half to frame the window
+constexpr int kSettledChecks = 5;  // and the window stands still for a tenth of a second
 
 // Before the window manager has framed the window its frame is not known; a title bar and thin borders are
 // assumed, so that the first guess is on the safe side.
@@ -25,22 +26,40 @@ QMargins FrameMargins(const QWidget& frame) {
 
 }  // namespace
 
-void MainWindow::Impl::FitToScreen() {
+QRect MainWindow::Impl::FittedFrame(const QMargins& margins) const {
     const QScreen* screen = frame->screen() ? frame->screen() : QGuiApplication::primaryScreen();
     const QWidget* bar = layout->menuBar();
-    const int barHeight = bar ? bar->sizeHint().height() : 0;
-    const WindowFit fit = FitWindow(screen->availableGeometry(), FrameMargins(*frame), barHeight, wantedPos);
-    frame->move(fit.framePos);
-    frame->resize(fit.client);
-    fittedSize = fit.client;
+    const WindowFit fit =
+        FitWindow(screen->availableGeometry(), margins, bar ? bar->sizeHint().height() : 0, wantedPos);
+    return {fit.framePos, fit.client.grownBy(margins)};
 }
 
+void MainWindow::Impl::FitToScreen() {
+    const QMargins margins = FrameMargins(*frame);
+    const QRect outer = FittedFrame(margins);
+    // Placed by its client area: where the frame goes before the window manager has framed the window differs
+    // between window managers.
+    frame->setGeometry(outer.marginsRemoved(margins));
+    fittedSize = frame->size();
+}
+
+// Until the window manager has framed the window and it stands where the fit with the real frame puts it; the
+// player's own resize or maximise ends the watch.
 void MainWindow::Impl::RefitOnceFramed() {
     const QWindow* handle = frame->windowHandle();
-    const bool framed = handle && !handle->frameMargins().isNull();
-    if (++frameChecks >= kFrameChecks || framed || closed) frameWatch.stop();
     const bool untouched = frame->size() == fittedSize && !frame->isMaximized() && !frame->isFullScreen();
-    if (framed && untouched && open) FitToScreen();
+    if (++frameChecks >= kFrameChecks || closed || !open || !untouched || !handle) {
+        frameWatch.stop();
+        return;
+    }
+    const QMargins margins = handle->frameMargins();
+    if (margins.isNull()) return;
+    if (frame->frameGeometry() != FittedFrame(margins)) {
+        FitToScreen();
+        settledChecks = 0;
+    } else if (++settledChecks >= kSettledChecks) {
+        frameWatch.stop();
+    }
 }
 
 void MainWindow::Open(int x, int y, int /*width*/, int /*height*/) {
@@ -51,7 +70,7 @@ void MainWindow::Open(int x, int y, int /*width*/, int /*height*/) {
     impl_->frame->activateWindow();
     impl_->view->setFocus();
     impl_->open = true;
-    impl_->frameChecks = 0;
+    impl_->frameChecks = impl_->settledChecks = 0;
     impl_->frameWatch.start(kFrameCheckMs);
 }
 
