@@ -144,10 +144,8 @@ void Canvas::Clear(Rgb colour) {
     impl_->Changed();
 }
 
-void Canvas::SetDeviceScale(double scale) {
-    impl_->device.SetScale(scale, impl_->list);
-    impl_->Changed();
-}
+// Asked by the window while it paints: telling it of a change here would only ask for the next paint.
+void Canvas::SetDeviceScale(double scale) { impl_->device.SetScale(scale, impl_->list); }
 
 double Canvas::DeviceScale() const { return impl_->device.Scale(); }
 

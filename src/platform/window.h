@@ -45,7 +45,7 @@ public:
     // 12-point font at the screen's logical resolution (16 px at 96 dpi); the test is positive above 16.
     bool LargeFonts() const;
 
-    Canvas& Screen();  // everything the game draws goes here; the window shows it (scaled when the window is resized)
+    Canvas& Screen();  // everything the game draws goes here; the window shows it at any size, drawn at its resolution
 
     // --- menus ---
     MenuHandle CreateMenuBar();

@@ -37,9 +37,10 @@ QRect MainWindow::Impl::FittedFrame(const QMargins& margins) const {
 void MainWindow::Impl::FitToScreen() {
     const QMargins margins = FrameMargins(*frame);
     const QRect outer = FittedFrame(margins);
-    // Placed by its client area: where the frame goes before the window manager has framed the window differs
-    // between window managers.
-    frame->setGeometry(outer.marginsRemoved(margins));
+    // Sized first, then placed by its frame: on a shown window the toolkit's resize may shift the window by its
+    // frame, the move that follows puts the frame where it belongs.
+    frame->resize(outer.marginsRemoved(margins).size());
+    frame->move(outer.topLeft());
     fittedSize = frame->size();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <set>
 
 #include "ink.h"
@@ -47,6 +48,27 @@ TEST(DevicePicture, AtOwnSizeTheWindowShowsThePictureAsDrawn) {
     EXPECT_EQ(w.Screen().DeviceScale(), 1);
     EXPECT_TRUE(w.Screen().impl().device.Image().isNull()) << "nothing is kept beside the 1x picture";
     EXPECT_EQ(shown, w.Screen().impl().image);
+}
+
+TEST(DevicePicture, AScaledWindowPaintsOnceAndThenRests) {
+    MainWindow w;
+    w.Open(0, 0, kScreenWidth, 963);
+    DrawScene(w.Screen());
+    ScreenWidget* view = w.impl().view;
+    view->resize(1000, 700);
+    int paints = 0;
+    struct Counter : QObject {
+        int& n;
+        explicit Counter(int& count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::Paint, false; }
+    } counter(paints);
+    view->installEventFilter(&counter);
+    view->repaint();
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 150) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_LE(paints, 2);
+    EXPECT_NEAR(w.Screen().DeviceScale(), 1000.0 / kScreenWidth, 1e-9);
 }
 
 TEST(DevicePicture, DigitsAreDrawnAtTheScaleNotAsDoubledPixels) {
