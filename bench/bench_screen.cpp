@@ -16,36 +16,16 @@
 #include "platform/application.h"
 #include "platform/canvas_impl.h"
 #include "platform/window.h"
+#include "support/board_scene.h"
 
 namespace drz {
 namespace {
 
-// A puzzle on the screen with candidates shown; the window is not shown, so only the benchmark sets the scale.
-struct Scene {
-    Scene() {
-        board = oracle::LoadPuzzle("singles-1.txt");
-        options.ShowCandidates = true;
-        window.SetBackground({180, 201, 208});
-        DrawBoard(d);
-        RedrawCells(d);
-        for (int x = 1; x <= 9 && !cx; ++x)
-            for (int y = 1; y <= 9 && !cx; ++y)
-                if (board.Cell(7, x, y) == 0) cx = x, cy = y;
-        panels.CurrentGrid = 7;
-    }
-    platform::MainWindow window;
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
-    InputState in;
-    int cx = 0, cy = 0;  // an empty cell of grid 7
-};
+using Scene = bench::BoardScene;
 
 std::unique_ptr<Scene> theScene;
 Scene& TheScene(double scale) {
-    if (!theScene) theScene = std::make_unique<Scene>();
+    if (!theScene) theScene = std::make_unique<Scene>(false);
     theScene->window.Screen().SetDeviceScale(scale);
     return *theScene;
 }
