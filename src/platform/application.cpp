@@ -11,6 +11,9 @@
 #include "platform/font_resolver.h"
 #include "platform/text_render.h"
 
+// The icons are compiled into the platform library; a static library's resources are registered by hand.
+static void RegisterIcons() { Q_INIT_RESOURCE(dreizehner_icons); }
+
 namespace drz::platform {
 
 struct Application::Impl {
@@ -27,6 +30,7 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
     // name ties the window to its entry, and every window, the help window and the dialogs too, carries the icon.
     QCoreApplication::setApplicationName(QStringLiteral("Dreizehner"));
     QGuiApplication::setDesktopFileName(QStringLiteral(DRZ_APP_ID));
+    RegisterIcons();
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/dreizehner-%1.png").arg(size), QSize(size, size));
