@@ -17,7 +17,7 @@ bool IsSolveTime(const std::string& t) {
 bool TimeBefore(const std::string& time, const std::string& listed) { return time < listed; }
 
 int RankPlace(const HallOfFame& hall, int level, const std::string& time) {
-    if (level < 0 || level >= kChampLevels) return 0;
+    if (level < 0 || level >= kChampLevels || !IsSolveTime(time)) return 0;
     for (int place = 1; place <= kChampPlaces; ++place)
         if (TimeBefore(time, hall.ChampTime[level][place])) return place;
     return 0;

@@ -34,7 +34,8 @@ bool IsSolveTime(const std::string& time);
 // Strict text order, character code by character code: a time equal to a listed one ranks after it.
 bool TimeBefore(const std::string& time, const std::string& listed);
 
-// The place 1..10 that `time` would take in `level`, or 0 when it beats none ("X" never does).
+// The place 1..10 that `time` would take in `level`, or 0 when it beats none or is no clock time ("X" never
+// ranks): a list holds only times it can read back as entries.
 int RankPlace(const HallOfFame& hall, int level, const std::string& time);
 
 // Moves places p..9 of `level` one down (the old place 10 is lost) and puts the entry on place p.
