@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "board/board_ops.h"
 #include "engine/rules.h"
 
 namespace drz {
@@ -20,8 +21,10 @@ bool DigitAboveNine(const std::uint8_t* table) {
 
 std::optional<std::string> TablesFault(const std::uint8_t* cells, const std::uint8_t* givens) {
     if (DigitAboveNine(cells) || DigitAboveNine(givens)) return "eine Zahl über 9";
+    // Judged as the game plays it: the primary copy of a shared cell is brought into the other grid first.
     auto givensOnly = std::make_unique<Board>();
     std::copy_n(givens, kCellTableSize, givensOnly->CellValue.begin());
+    SyncSharedBoxes(*givensOnly);
     if (!BoardValid(*givensOnly)) return "eine Vorgabe steht zweimal in einer Reihe, Spalte oder einem Kasten";
     return std::nullopt;
 }

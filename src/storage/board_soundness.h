@@ -11,7 +11,8 @@ namespace drz {
 
 // What is wrong with the board blocks of a slot (1400 CellValue bytes, then 1400 GivenValue bytes), in
 // German ("eine Zahl über 9"), or nothing when they are a board. Entries may break the rules (a wrong digit
-// is the player's own), givens may not. Elements with an index 0 belong to no cell and are not judged.
+// is the player's own), givens may not: they are judged with the primary copy of every shared cell in both
+// grids, as the game plays them. Elements with an index 0 belong to no cell and are not judged.
 std::optional<std::string> BoardBlocksFault(const std::uint8_t* boardBlocks);
 
 // What is wrong with a candidate block of 14000 bytes: every mark the game reads is 0x00 or 0xFF (a byte

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "board/geometry.h"
 #include "board_file_fixture.h"
 #include "storage/board_file.h"
 #include "storage/board_file_layout.h"
@@ -21,18 +22,23 @@ bool SameBoardBlocks(const Board& a, const Board& b) {
 TEST_F(BoardFileTest, SlotsWhoseBytesAreNoBoardAreDamagedAndChangeNothing) {
     const auto put = [](Bytes& bytes, std::size_t at, std::uint8_t v) { bytes[at] = v; };
     const std::size_t slot3 = CellBlockOffset(3), givens3 = GivenBlockOffset(3);
-    std::vector<Bytes> damaged(4, Bytes(kBoardFileSize, 0));
+    std::vector<Bytes> damaged(5, Bytes(kBoardFileSize, 0));
     put(damaged[0], slot3 + CellIndex(5, 5, 5), 10);   // a digit above 9
     put(damaged[1], givens3 + CellIndex(2, 1, 4), 7);  // the given 7 twice in one row
     put(damaged[1], givens3 + CellIndex(2, 8, 4), 7);
     put(damaged[2], CandidateBlockOffset(3) + MarkIndex(3, 4, 5, 6), 0x01);  // a mark neither 0x00 nor 0xFF
     damaged[3] = Bytes(11200, 0xFF);                                         // of another length
+    // A given stored only in the primary copy of a shared cell clashes, once copied, in the partner grid.
+    const std::optional<CellRef> partner = PartnerCell(1, 7, 7);
+    ASSERT_TRUE(partner && partner->k == 4);
+    put(damaged[4], givens3 + CellIndex(1, 7, 7), 5);
+    put(damaged[4], givens3 + CellIndex(4, partner->x, 9), 5);  // the same column of grid 4
     auto board = SampleBoard(1);
     const auto before = std::make_unique<Board>(*board);
     for (const Bytes& bytes : damaged) {
         Write(File(), bytes);
         const LoadOutcome load = LoadBoardSlot(*board, File(), 3);
-        EXPECT_EQ(load.status, LoadStatus::Damaged);
+        EXPECT_EQ(load.status, LoadStatus::Damaged) << "case " << &bytes - damaged.data();
         EXPECT_NE(load.message.find("Brett 4"), std::string::npos) << load.message;
         EXPECT_NE(load.message.find("beschädigt"), std::string::npos);
         EXPECT_TRUE(SummariseSlot(File(), 3).damaged);
@@ -90,8 +96,8 @@ TEST_F(BoardFileTest, AWrongLengthFileKeepsItsSoundBoardsAndACopyBesideIt) {
 
 TEST_F(BoardFileTest, BoardsThatBreakTheRulesInTheirGivensAreNotSaved) {
     auto board = std::make_unique<Board>();
-    board->Given(4, 2, 2) = board->Cell(4, 2, 2) = 3;
-    board->Given(4, 2, 9) = board->Cell(4, 2, 9) = 3;  // the same column
+    board->Given(4, 5, 2) = board->Cell(4, 5, 2) = 3;
+    board->Given(4, 5, 5) = board->Cell(4, 5, 5) = 3;  // the same column
     const SaveOutcome save = SaveBoardSlot(*board, File(), 0, random_);
     EXPECT_FALSE(save.saved);
     EXPECT_NE(save.message.find("Vorgabe"), std::string::npos) << save.message;
