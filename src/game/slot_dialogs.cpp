@@ -27,6 +27,7 @@ void LoadSlot(App& app) {
     app.clock.ClockRunning = false;  // a game that is loaded over no longer counts
     const LoadStep loaded = Load(app.board, app.options.BoardFile, app.SlotIndex, CandidateRule(app.options));
     if (loaded.load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    if (loaded.step.Changed()) StartHistory(app.history);  // a new board: nothing before it to go back to
 }
 
 void SaveSlot(App& app) {
