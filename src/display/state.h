@@ -16,7 +16,8 @@ struct Options {
     bool ShowNumerals = true;       // digits as numerals ("&Zahlen") or letters A..I ("&Buchstaben")
     bool SymmetricPuzzle = true;    // "Rätsel-Symmetrie": shuffles keep a point-symmetric layout
     bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every step
-    bool IgnoreEscape = false;      // an Escape release still to come belongs to a closed dialog
+    bool IgnoreEscape = false;      // Escape ends no game loop: set when Escape closes a pad or the exit question or
+                                    // the hall of fame closes; cleared by the next menu command or pad
     std::string KeyPrefix;          // "K" after K was released in a game loop
     std::string BoardFile;          // file the next load or save uses
 };

@@ -31,11 +31,15 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
         case LoadStatus::TooShort:
             text = "Die Stufendatei " + file + " im Ordner des Spiels ist zu kurz (beschädigt):\n";
             break;
+        case LoadStatus::Damaged:
+            text = "Die Stufendatei " + file + " im Ordner des Spiels ist beschädigt:\n";
+            break;
         default:
             text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n";
             break;
     }
-    app.window.MessageBox(0, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
+    const std::string detail = deal.load.status == LoadStatus::Damaged ? "\n" + deal.load.message : std::string();
+    app.window.MessageBox(0, text + GameFolder() + detail + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
 }
 
 // The level board, shuffled, with the level panel updated; none when nothing could be dealt.

@@ -32,9 +32,11 @@ public:
     std::string Title() const;
     int ScreenWidth() const;  // of the desktop the window opens on
     int ScreenHeight() const;
-    // Places the window (its frame at x, y) and sizes it; shows and activates it. However small the size asked,
-    // the screen area gets at least 1478 x 945 pixels below the menu bar, shown 1:1 at its top-left. When the
-    // player resizes the window the picture is scaled with its aspect kept; pointer positions are mapped back.
+    // Places the window (its frame at x, y) and sizes it; shows and activates it. Wherever the screen's work area
+    // allows, the screen area gets its own 1478 x 945 pixels below the menu bar (whatever size is asked), the frame
+    // moved only as far as needed to lie inside the work area; on a smaller screen the window opens scaled down,
+    // aspect kept, centred in the work area. At any size the picture is shown centred with its aspect kept,
+    // rendered at the device's resolution; pointer positions are mapped back to screen pixels.
     void Open(int x, int y, int width, int height);
     void SetBackground(Rgb colour);  // fills the screen picture with it
     bool IsOpen() const;
@@ -43,7 +45,7 @@ public:
     // 12-point font at the screen's logical resolution (16 px at 96 dpi); the test is positive above 16.
     bool LargeFonts() const;
 
-    Canvas& Screen();  // everything the game draws goes here; the window shows it (scaled when the window is resized)
+    Canvas& Screen();  // everything the game draws goes here; the window shows it at any size, drawn at its resolution
 
     // --- menus ---
     MenuHandle CreateMenuBar();

@@ -113,7 +113,8 @@ TEST_F(PlayTest, OwnBoardEntry) {
     KeyUp(27);   // and its release does not end the entry
     KeyUp('F');  // F and C do nothing here
     KeyUp('X');  // shuffled
-    KeyUp(27);
+    KeyUp(27);   // still no Escape ends it until the next pad
+    KeyUp('A');
     RunMenuCommand(app, kMenuOwnBoard);
     EXPECT_EQ(CountGivens(app.board), 1);
     EXPECT_EQ(app.panels.GivenCount, 1);
