@@ -36,7 +36,8 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
             text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n";
             break;
     }
-    app.window.MessageBox(0, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
+    app.window.MessageBox(platform::MessageIcon::None, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", {"OK"},
+                          platform::MessageButton::First);
 }
 
 // The level board, with the level panel updated; false when nothing could be dealt.

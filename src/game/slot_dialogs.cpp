@@ -30,7 +30,8 @@ void LoadSlot(App& app) {
 
 void SaveSlot(App& app) {
     const SaveOutcome save = SaveBoardSlot(app.board, app.options.BoardFile, app.SlotIndex, app.random);
-    if (!save.saved) app.window.MessageBox(0, save.message, 1, "OK");
+    if (!save.saved)
+        app.window.MessageBox(platform::MessageIcon::None, save.message, {"OK"}, platform::MessageButton::First);
 }
 
 }  // namespace

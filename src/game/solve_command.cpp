@@ -22,7 +22,8 @@ public:
     }
     void Judged(bool) override { ShowDigitCounts(app_.display); }
     void Verdict(std::string_view text, std::string_view button) override {
-        app_.window.MessageBox(0, text, 1, button);
+        app_.window.MessageBox(platform::MessageIcon::None, text, {std::string(button)},
+                               platform::MessageButton::First);
     }
     void AfterVerdict() override {
         if (app_.options.ShowCandidates) RefreshCandidates(app_.display);

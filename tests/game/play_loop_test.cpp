@@ -49,7 +49,7 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
 
 TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     app.options.CurrentLevel = 2;
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     Win_0_MenuEvent(app, kMenuNewGame);  // no events queued: a loop would wait for ever
     const std::string text = app.window.LastMessageBoxText();
     EXPECT_NE(text.find("\"schwer.drz\" fehlt"), std::string::npos) << text;
@@ -57,7 +57,7 @@ TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     EXPECT_FALSE(app.clock.ClockRunning);
     EXPECT_FALSE(app.clockThread.Running());
     std::ofstream(LevelFileName(2), std::ios::binary) << "kurz";
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     Win_0_MenuEvent(app, kMenuPrintGame);
     EXPECT_NE(app.window.LastMessageBoxText().find("zu kurz"), std::string::npos);
     EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
@@ -107,7 +107,7 @@ TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
     KeyUp(27);  // its release: swallowed
     ClickCell(3, ex, ey);
     app.window.RequestClose();  // the close box while the pad is open: "&NEIN"
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     Type('6');  // the pad is still open and takes the digit
     KeyUp(27);  // after the exit question: swallowed
     KeyUp(27);  // this one ends the game
@@ -125,7 +125,7 @@ TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {
     const CellRef c = FindCell(13, false);
     ClickCell(13, c.x, c.y);  // the pad opens and waits
     app.window.RequestClose();
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     EXPECT_THROW(PlayLoop(app), platform::ProgramExit);
     EXPECT_FALSE(app.window.IsOpen());

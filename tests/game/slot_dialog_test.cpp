@@ -79,7 +79,7 @@ TEST_F(SlotDialogTest, KeysChooseAndCancelLoadsNothing) {
 TEST_F(SlotDialogTest, AFailedSaveIsReported) {
     fs::create_directory("brett.drz");  // a folder where the file should be
     app.window.QueueDialogSteps({{Kind::Click, "opt2"}});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     SaveBoardDialog(app);
     EXPECT_NE(app.window.LastMessageBoxText().find("nicht"), std::string::npos) << app.window.LastMessageBoxText();
     EXPECT_EQ(SlotCaption("brett.drz", 1), "Brett 2 – nicht lesbar");

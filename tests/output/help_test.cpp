@@ -1,6 +1,7 @@
 // The help window on the real help file: the topics the game opens, a second topic, a missing file or topic.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHelpSearchEngine>
@@ -11,7 +12,6 @@
 #include "output/help.h"
 #include "platform/help_viewer.h"
 #include "platform/help_window.h"
-#include "platform/window_impl.h"
 
 namespace drz {
 namespace {
@@ -74,23 +74,25 @@ int SearchHits(QHelpSearchEngine& search, const QString& words) {
 
 TEST_F(Help, FullTextSearchFindsTheManualsPages) {
     Shown("Übersicht.htm");
-    auto* help = static_cast<platform::HelpWindow*>(app.window.impl().help.get());
+    platform::HelpWindow* help = nullptr;  // a top-level window of its own: no game window owns it
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = dynamic_cast<platform::HelpWindow*>(w)) help = found;
     ASSERT_NE(help, nullptr);
     EXPECT_GE(SearchHits(*help->Engine().searchEngine(), QStringLiteral("Ruhmeshalle")), 3);
 }
 
 TEST_F(Help, MissingFileOrTopicGiveTheMessageWithTheFileAsPassed) {
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "Fehlt.chm", "Übersicht.htm");
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of Fehlt.chm");
     EXPECT_FALSE(platform::DescribeHelpWindow(app.window).visible);
 
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "Dreizehner.chm", "übersicht.htm");  // the lookup is exact
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of Dreizehner.chm");
 
     // A file that is no help file at all.
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "CMakeCache.txt", "Übersicht.htm");
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of CMakeCache.txt");
 }
