@@ -23,7 +23,7 @@ void ShowAboutDialog(Display& d) {
         "Geschrieben in C++20 mit Qt " + platform::ToolkitVersion() +
             " (Widgets, PrintSupport, Help) und SQLite für die Anleitung.",
     };
-    platform::ShowInfDialog(d.window, text);
+    platform::ShowAboutForm(d.window, text);
 }
 
 }  // namespace drz

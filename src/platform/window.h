@@ -1,6 +1,7 @@
-// window.h — the main window: one object per run, owned by the program entry, that offers the screen, the menus,
-// the event wait, the message boxes, the clock label and the test driving through their own interfaces. Callers
-// take the interface they need; the dialog forms take the window itself as their owner.
+// window.h — the main window: one object per run, owned by the application, that offers the screen, the menus,
+// the event wait, the message boxes, the clock label and the test driving through interfaces of their own. Code
+// that needs one service takes that interface (the menu bar takes Menus); the dialog forms, the help window and
+// the printer take the window itself, as the owner they are shown over.
 #pragma once
 
 #include <memory>
