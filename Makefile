@@ -13,14 +13,25 @@ BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark
                     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \
-                    desktop-file-utils appstream dpkg-dev python3
+                    desktop-file-utils appstream dpkg-dev python3 lintian man-db ccache
 CHECK_PACKAGES   := clang libclang-rt-14-dev clang-format clang-tidy valgrind gcovr
 PACKAGES         := $(BUILD_PACKAGES) $(RUNTIME_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES)
 
-# The project's own builds make every warning fatal; a packager's plain CMake build only reports them.
-CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON
+# The project's own builds make every warning fatal; a packager's plain CMake build only reports them. They compile
+# through ccache when it is there (make deps installs it), so the builds of `make test` and a second run reuse what
+# was compiled; paths are taken relative to this folder, so two clones share the cache as well.
+CCACHE_LAUNCHER = $$(command -v ccache >/dev/null && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
+CMAKE_CONFIGURE = cmake -S . -G Ninja -Wno-dev -DDRZ_WERROR=ON $(CCACHE_LAUNCHER)
 
-.PHONY: all deps build run test test-release test-asan test-tsan test-packager-build test-fuzz package fuzz \
+# Debian's flags for a package, hardened throughout (stack protector, fortified functions, PIE, read-only
+# relocations bound at start).
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all
+PACKAGER_ENV = CXXFLAGS="$$($(DEB_FLAGS) dpkg-buildflags --get CXXFLAGS) $$($(DEB_FLAGS) dpkg-buildflags --get CPPFLAGS)" \
+               LDFLAGS="$$($(DEB_FLAGS) dpkg-buildflags --get LDFLAGS)"
+
+.PHONY: all deps build run test test-release test-asan test-tsan packager-build test-packager-build test-fuzz package fuzz \
         fuzz-build tidy format-check coverage bench levels help-pictures soak soak-build test-soak clean
 
 all: build
@@ -81,16 +92,19 @@ soak: soak-build
 test-soak: soak-build
 	bash tests/soak/soak.sh $(ASAN_BUILD) . 60
 
-# Everything built as a packager would: Release, Debian's default flags, warnings reported but not fatal.
-test-packager-build: deps
-	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	  cmake -S . -B $(RELEASE_BUILD) -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release
+# The game built as a packager would: Release, Debian's hardened flags, no tests (BUILD_TESTING=OFF), warnings
+# reported but not fatal; then its Debian package is made, checked by lintian, unpacked and started.
+packager-build: deps
+	$(PACKAGER_ENV) cmake -S . -B $(RELEASE_BUILD) -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  $(CCACHE_LAUNCHER)
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 
-# A Debian package of the installed game, in $(BUILD)/package.
-package: build
-	cd $(BUILD) && cpack -G DEB -B package
+test-packager-build: packager-build
+	bash tests/package/deb_package.sh $(RELEASE_BUILD) . --hardened
+
+# The Debian package of the game as a packager builds it, in $(RELEASE_BUILD)/package.
+package: packager-build
+	cd $(RELEASE_BUILD) && cpack -G DEB -B package
 
 # The libFuzzer harnesses (clang, ASan + UBSan): `make fuzz` runs each for FUZZ_SECONDS, `make test-fuzz` for 30 s.
 fuzz-build: deps
@@ -128,7 +142,8 @@ levels: deps $(BUILD)/build.ninja
 	bash tools/make_levels.sh $(BUILD)
 
 # Redraws the manual's pictures in data/help/bilder with the game's own display code (offscreen): the whole
-# screen made 680 pixels wide, and two pieces of it at full size. They are committed; remake them when the screen changes.
+# screen made 680 pixels wide, and pieces of it at full size (the panels, a corner, the pad, the command bar); and
+# the README's screenshot docs/bildschirm.png. They are committed; remake them when the screen changes.
 HELP_PICTURES := data/help/bilder
 help-pictures: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target help_pictures
@@ -138,11 +153,16 @@ help-pictures: deps $(BUILD)/build.ninja
 	  convert $(BUILD)/help_pictures.out/$$f.png -filter Lanczos -resize 680x +dither -colors 64 -depth 8 $(HELP_PICTURES)/$$f.png; done
 	convert $(BUILD)/help_pictures.out/spiel.png -crop 318x602+1148+274 +repage -depth 8 $(HELP_PICTURES)/anzeigen.png
 	convert $(BUILD)/help_pictures.out/spiel.png -crop 612x470+0+0 +repage -depth 8 $(HELP_PICTURES)/ausschnitt.png
+	convert $(BUILD)/help_pictures.out/zahlenfeld_voll.png -crop 200x140+340+280 +repage -depth 8 $(HELP_PICTURES)/zahlenfeld.png
+	convert $(BUILD)/help_pictures.out/befehlsleiste_voll.png -crop 840x40+152+878 +repage -depth 8 \
+	  $(HELP_PICTURES)/befehlsleiste.png
+	convert $(BUILD)/help_pictures.out/eigenes.png -filter Lanczos -resize 680x +dither -colors 64 -depth 8 \
+	  $(HELP_PICTURES)/eigenes.png
+	convert $(BUILD)/help_pictures.out/befehlsleiste_voll.png -filter Lanczos -resize 960x +dither -colors 64 -depth 8 \
+	  docs/bildschirm.png
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && [ -f "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(RELEASE_BUILD)
-
-	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(RELEASE_BUILD) $(FUZZ_BUILD) $(COVERAGE_BUILD)

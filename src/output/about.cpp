@@ -10,19 +10,16 @@ namespace drz {
 
 void ShowAboutDialog(Display& d) {
     platform::AboutText text;
-    text.title = "über Dreizehner";
+    text.title = "Über Dreizehner";
     const std::string version = "Version " DRZ_VERSION;
-    const std::string summary =
-        "Ein Zahlenrätsel aus dreizehn überlappenden Sudoku-Gittern: 909 Felder, sechzehn gemeinsame Blöcke, "
-        "vier Schwierigkeitsgrade, Ruhmeshalle, Druck und Anleitung.";
-    text.lines = {
-        "Dreizehner",
-        version,
-        summary,
-        "Von Mirav.",
-        "Geschrieben in C++20 mit Qt " + platform::ToolkitVersion() +
-            " (Widgets, PrintSupport, Help) und SQLite für die Anleitung.",
-    };
+    const std::string game =
+        "Ein Zahlenrätsel aus dreizehn Gittern, die sich überlappen: 909 Felder, vier Schwierigkeitsgrade, "
+        "gegen die Uhr.";
+    const std::string licence =
+        "Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later), ohne jede "
+        "Gewährleistung.";
+    text.lines = {"Dreizehner", version, game, licence, "Von Mirav."};
+    text.details = "Qt " + platform::ToolkitVersion() + ", C++20";
     platform::ShowAboutForm(d.window, text);
 }
 

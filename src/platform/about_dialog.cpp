@@ -35,6 +35,16 @@ public:
             }
             layout->addWidget(label);
         }
+        if (!text.details.empty()) {
+            auto* details = new QLabel(QString::fromStdString(text.details), this);
+            details->setObjectName(QStringLiteral("lblDetails"));
+            details->setWordWrap(true);
+            QFont small = details->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            details->setFont(small);
+            details->setEnabled(false);  // greyed: not for the game, for who asks how it is made
+            layout->addWidget(details);
+        }
         auto* ok = new QPushButton(QStringLiteral("&OK"), this);
         ok->setObjectName(QStringLiteral("cmd15"));
         ok->setDefault(true);

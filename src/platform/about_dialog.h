@@ -11,6 +11,7 @@ class MainWindow;
 struct AboutText {
     std::string title;
     std::vector<std::string> lines;  // the first is shown large, as the heading
+    std::string details;             // how the program is built, in small print under the lines
 };
 
 // Shows the dialog (the form "Inf") with its top-left corner 400 pixels right of and 218 below the main window's

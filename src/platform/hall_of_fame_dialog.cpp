@@ -127,7 +127,14 @@ private:
     }
 
     void DeleteClicked() {
-        if (!confirmDelete_ || !confirmDelete_()) return;
+        QWidget* focused = focusWidget();
+        if (!confirmDelete_ || !confirmDelete_()) {
+            // The question has gone back to the disabled main window: the lists take the keys again.
+            activateWindow();
+            raise();
+            if (focused) focused->setFocus();
+            return;
+        }
         deletedLevel = levelTabs_->currentIndex();
         DialogDone = true;
         accept();

@@ -1,8 +1,10 @@
 // The help window: a collection of its own for this run, contents, index, search, the page with back and forward.
 #include "platform/help_window.h"
 
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
@@ -12,6 +14,7 @@
 #include <QHelpSearchResultWidget>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
@@ -23,9 +26,22 @@ namespace {
 
 constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 720;
-constexpr int kSideWidth = 260;
+constexpr int kSideWidth = 320;
+
+bool IsWordOperator(const QString& word) {
+    return word == QLatin1String("AND") || word == QLatin1String("OR") || word == QLatin1String("NOT");
+}
 
 }  // namespace
+
+QString WithWordBeginnings(const QString& input) {
+    if (input.contains(QLatin1Char('*')) || input.contains(QLatin1Char('?')) || input.contains(QLatin1Char('"')))
+        return input;
+    QStringList words = input.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    for (QString& word : words)
+        if (!IsWordOperator(word)) word += QLatin1Char('*');
+    return words.join(QLatin1Char(' '));
+}
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& url) {
     if (url.scheme() == QLatin1String("qthelp")) return engine_.fileData(url);
@@ -51,17 +67,45 @@ HelpWindow::HelpWindow() : QWidget(nullptr) {
 
 HelpWindow::~HelpWindow() = default;
 
+// Pages of the manual open here, with back and forward; only web and mail links go to the desktop.
+void HelpWindow::FollowLink(const QUrl& url) {
+    const QString scheme = url.scheme();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    if (scheme == QLatin1String("qthelp")) browser_->setSource(url);
+}
+
+void HelpWindow::SelectInContents(const QUrl& url) {
+    QUrl page = url;
+    page.setFragment(QString());
+    const QModelIndex index = contents_->indexOf(page);
+    if (index.isValid()) contents_->setCurrentIndex(index);
+}
+
+QWidget* HelpWindow::MakeContentsPage() {
+    contents_ = engine_->contentWidget();
+    // Titles are shown whole: the column is as wide as the longest one, and the list scrolls when the panel is not.
+    contents_->setTextElideMode(Qt::ElideNone);
+    contents_->header()->setStretchLastSection(false);
+    contents_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(contents_, &QHelpContentWidget::linkActivated, this, [this](const QUrl& url) { Show(url); });
+    connect(contents_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+        if (const QHelpContentItem* item = engine_->contentModel()->contentItemAt(index)) Show(item->url());
+    });
+    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        contents_->expandAll();
+        SelectInContents(browser_->source());
+    });
+    // The contents follow the page shown, whichever way it was reached.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) { SelectInContents(url); });
+    return contents_;
+}
+
 QWidget* HelpWindow::MakeSidePanel() {
     auto* tabs = new QTabWidget;
-    QHelpContentWidget* contents = engine_->contentWidget();
-    connect(contents, &QHelpContentWidget::linkActivated, this, [this](const QUrl& url) { Show(url); });
-    connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, contents, &QTreeView::expandAll);
-    // The contents follow the page shown, whichever way it was reached.
-    connect(browser_, &QTextBrowser::sourceChanged, contents, [contents](const QUrl& url) {
-        const QModelIndex index = contents->indexOf(url);
-        if (index.isValid()) contents->setCurrentIndex(index);
-    });
-    tabs->addTab(contents, QStringLiteral("&Inhalt"));
+    tabs->addTab(MakeContentsPage(), QStringLiteral("&Inhalt"));
     tabs->addTab(MakeIndexPage(), QStringLiteral("In&dex"));
     tabs->addTab(MakeSearchPage(), QStringLiteral("&Suche"));
     return tabs;
@@ -91,7 +135,8 @@ QWidget* HelpWindow::MakeSearchPage() {
     auto* page = new QWidget;
     QHelpSearchQueryWidget* query = search->queryWidget();
     QHelpSearchResultWidget* results = search->resultWidget();
-    connect(query, &QHelpSearchQueryWidget::search, search, [search, query] { search->search(query->searchInput()); });
+    connect(query, &QHelpSearchQueryWidget::search, search,
+            [search, query] { search->search(WithWordBeginnings(query->searchInput())); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, [this](const QUrl& url) { Show(url); });
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -103,7 +148,8 @@ QWidget* HelpWindow::MakeSearchPage() {
 QWidget* HelpWindow::MakePagePanel() {
     auto* panel = new QWidget;
     browser_ = new HelpBrowser(*engine_, panel);
-    browser_->setOpenExternalLinks(true);
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
     back_ = new QToolButton(panel);
     back_->setText(QStringLiteral("◀ Zurück"));
     back_->setShortcut(QKeySequence::Back);

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 
+class QHelpContentWidget;
 class QToolButton;
 
 namespace drz::platform {
@@ -21,6 +22,10 @@ private:
     QHelpEngineCore& engine_;
 };
 
+// The player's search words as a query that also finds longer words: "Maus" finds "Maustaste". A query that
+// already holds a wildcard or a quoted phrase is left as typed.
+QString WithWordBeginnings(const QString& input);
+
 class HelpWindow : public QWidget {
 public:
     HelpWindow();
@@ -34,8 +39,12 @@ public:
     void Show(const QUrl& url);
     HelpBrowser& Browser() { return *browser_; }
     QHelpEngine& Engine() { return *engine_; }
+    QHelpContentWidget& Contents() { return *contents_; }
 
 private:
+    void FollowLink(const QUrl& url);
+    void SelectInContents(const QUrl& url);
+    QWidget* MakeContentsPage();
     QWidget* MakeSidePanel();
     QWidget* MakeSearchPage();
     QWidget* MakeIndexPage();
@@ -45,6 +54,7 @@ private:
     std::unique_ptr<QHelpEngine> engine_;
     QString namespace_;
     HelpBrowser* browser_ = nullptr;
+    QHelpContentWidget* contents_ = nullptr;
     QToolButton* back_ = nullptr;
     QToolButton* forward_ = nullptr;
 };

@@ -1,7 +1,8 @@
-// The print dialog: A4 landscape preset, a PDF file in the game's folder without a printer, or a queued answer.
+// The print dialog: A4 landscape preset, a PDF file for the player without a printer, or a queued answer.
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 #include "platform/printer_impl.h"
 #include "platform/window_impl.h"
@@ -10,7 +11,7 @@ namespace drz::platform {
 
 namespace {
 
-constexpr const char* kFallbackOutputFile = "brett.pdf";
+constexpr const char* kPdfFileName = "brett.pdf";
 
 QPageSize::PageSizeId PageSizeOf(Paper paper) {
     switch (paper) {
@@ -34,9 +35,8 @@ void PrintToFile(QPrinter& printer, const QString& file) {
 void Preset(QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
-    // Without any printer the dialog offers a PDF file; Return then prints the board into the game's folder.
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        PrintToFile(printer, QDir::current().absoluteFilePath(kFallbackOutputFile));
+    // Without any printer the dialog offers a PDF file; Return then prints the board where the player finds it.
+    if (QPrinterInfo::availablePrinters().isEmpty()) PrintToFile(printer, QString::fromStdString(PresetPdfFile()));
 }
 
 // Does to the printer what the player would do in the dialog.
@@ -49,6 +49,12 @@ bool Apply(QPrinter& printer, const PrintDialogAnswer& answer) {
 }
 
 }  // namespace
+
+std::string PresetPdfFile() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder = !documents.isEmpty() && QDir(documents).exists() ? QDir(documents) : QDir::current();
+    return folder.absoluteFilePath(QLatin1String(kPdfFileName)).toStdString();
+}
 
 void QueuePrintDialogAnswer(MainWindow& window, PrintDialogAnswer answer) {
     WindowParts(window).printAnswers.push_back(std::move(answer));

@@ -21,6 +21,10 @@ struct PrintDialogAnswer {
     Paper paper = Paper::A4;
 };
 
+// The PDF file the print dialog offers when there is no printer: "brett.pdf" in the player's documents folder
+// when there is one, else in the game's folder.
+std::string PresetPdfFile();
+
 // Queues an answer for the next print dialog of this window; each dialog takes the next one without showing.
 void QueuePrintDialogAnswer(MainWindow& window, PrintDialogAnswer answer);
 
@@ -33,7 +37,7 @@ public:
     Printer(const Printer&) = delete;
     Printer& operator=(const Printer&) = delete;
 
-    // Presets A4 landscape (and "brett.pdf" in the current folder when there is no printer) and shows the
+    // Presets A4 landscape (and PresetPdfFile() when there is no printer) and shows the
     // print dialog. False when the player cancels it.
     bool Choose();
     bool Landscape() const;

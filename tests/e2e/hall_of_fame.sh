@@ -125,10 +125,18 @@ grep -q $'\r' "$work/Champions.Rhm" && fail "the rewritten file still has CR lin
 free_places 31 60 "after deleting Mittel"
 echo "Löschen empties only the Mittel list, the file is rewritten as UTF-8"
 
-# Escape closes the dialog; the main window takes input again.
+# "&Löschen" once more, the question answered "&NEIN": the lists have the keys again, so Escape (no click) closes
+# them; the main window takes input again.
+sleep 0.5
+xdotool key alt+l
+wait_for_count 2 "the question Wirklich löschen? again"
+sleep 0.5
+xdotool key n
+wait_for_count 1 "the question answered NEIN"
+free_places 31 60 "after declining the deletion"
 sleep 0.5
 xdotool key Escape
-wait_for_no_window "Ruhmeshalle:" "Escape closes the hall of fame"
+wait_for_no_window "Ruhmeshalle:" "Escape after NEIN closes the hall of fame"
 sleep 0.3
 quit_game
 echo "the game goes on after the dialog and ends with status 0"

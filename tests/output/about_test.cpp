@@ -18,7 +18,7 @@ TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
     app.window.Open(30, 20, platform::kScreenWidth, 963);
     QPointer<QWidget> frame;  // the main window: the form's owner
     QPoint offset;
-    QString texts, button;
+    QString texts, details, button;
     bool ownerDisabled = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -27,7 +27,8 @@ TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
             poll.stop();
             frame = w->parentWidget();
             if (frame) offset = w->frameGeometry().topLeft() - frame->frameGeometry().topLeft();
-            for (QLabel* label : w->findChildren<QLabel*>()) texts += label->text() + "\n";
+            for (QLabel* label : w->findChildren<QLabel*>())
+                (label->objectName() == "lblDetails" ? details : texts) += label->text() + "\n";
             auto* ok = w->findChild<QPushButton*>("cmd15");
             ownerDisabled = frame && !frame->isEnabled();
             button = ok ? ok->text() : QString();
@@ -36,14 +37,15 @@ TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
     });
     poll.start(5);
     ShowAboutDialog(app.display);
-    EXPECT_EQ(app.window.LastDialogTitle(), "über Dreizehner");
+    EXPECT_EQ(app.window.LastDialogTitle(), "Über Dreizehner");
     EXPECT_EQ(offset, QPoint(400, 218));
     EXPECT_TRUE(ownerDisabled);
     ASSERT_TRUE(frame);
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(button.toStdString(), "&OK");
     EXPECT_TRUE(texts.contains("Dreizehner\nVersion 5.1\n")) << texts.toStdString();
-    EXPECT_TRUE(texts.contains("Qt " + QString(qVersion()))) << texts.toStdString();
+    EXPECT_TRUE(texts.contains("GPL-3.0-or-later")) << texts.toStdString();
+    EXPECT_EQ(details, "Qt " + QString(qVersion()) + ", C++20\n");
 
     app.window.QueueDialogSteps({{platform::DialogStep::Kind::Close, ""}});
     ShowAboutDialog(app.display);  // the close box ends it as well

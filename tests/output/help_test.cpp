@@ -4,9 +4,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QHeaderView>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpLink>
 #include <QHelpSearchEngine>
+#include <QMouseEvent>
+#include <QTextBlock>
 #include <QTimer>
 #include <filesystem>
+#include <stdexcept>
 
 #include "game/app.h"
 #include "output/help.h"
@@ -33,9 +40,83 @@ protected:
         return platform::DescribeHelpWindow(app.window);
     }
 
+    // The help window is a top-level window of its own: no game window owns it.
+    static platform::HelpWindow& Window() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* help = dynamic_cast<platform::HelpWindow*>(w)) return *help;
+        throw std::logic_error("no help window");
+    }
+
+    // Waits until the contents are built (they are made beside the game after the file is registered).
+    QHelpContentWidget& Contents() {
+        QHelpContentModel* model = Window().Engine().contentModel();
+        for (int i = 0; i < 100 && (model->isCreatingContents() || model->rowCount() == 0); ++i) {
+            QEventLoop loop;
+            QTimer::singleShot(20, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        return Window().Contents();
+    }
+
     App app;
     fs::path before;
 };
+
+// A real left click (press and release) at a point of a widget.
+void ClickAt(QWidget* widget, QPoint point) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    }
+}
+
+// The point in the browser's viewport at the middle of the first occurrence of `text` in the page.
+QPoint PlaceOfText(QTextBrowser& browser, const QString& text) {
+    QTextCursor found = browser.document()->find(text);
+    if (found.isNull()) return {};
+    QTextCursor middle(browser.document());
+    middle.setPosition((found.selectionStart() + found.selectionEnd()) / 2);
+    return browser.cursorRect(middle).center();
+}
+
+TEST_F(Help, ALinkInAPageOpensItsPageHereWithBackAndForward) {
+    Shown("Übersicht.htm");
+    platform::HelpBrowser& browser = Window().Browser();
+    const QPoint link = PlaceOfText(browser, QStringLiteral("Die Regeln"));
+    ASSERT_FALSE(link.isNull());
+    ClickAt(browser.viewport(), link);
+    EXPECT_TRUE(browser.source().path().endsWith(QStringLiteral("/Regeln.htm")))
+        << browser.source().toString().toStdString();
+    EXPECT_TRUE(browser.isBackwardAvailable());
+    browser.backward();
+    EXPECT_TRUE(browser.source().path().endsWith(QStringLiteral("/Übersicht.htm")));
+    browser.forward();
+    EXPECT_TRUE(browser.source().path().endsWith(QStringLiteral("/Regeln.htm")));
+}
+
+TEST_F(Help, ContentsShowWholeTitlesFollowThePageAndOpenAPageOnOneClick) {
+    Shown("Erklärung.htm");
+    QHelpContentWidget& contents = Contents();
+    EXPECT_EQ(contents.currentIndex().data().toString(), QStringLiteral("So wird gespielt"));
+    QModelIndex fame;
+    for (QModelIndex index = contents.model()->index(0, 0); index.isValid(); index = contents.indexBelow(index)) {
+        const QRect place = contents.visualRect(index);
+        EXPECT_LE(place.right(), contents.viewport()->width()) << index.data().toString().toStdString();
+        EXPECT_GE(place.width(), contents.sizeHintForIndex(index).width()) << index.data().toString().toStdString();
+        if (index.data().toString() == QStringLiteral("Die Ruhmeshalle")) fame = index;
+    }
+    ASSERT_TRUE(fame.isValid());
+    ClickAt(contents.viewport(), contents.visualRect(fame).center());
+    EXPECT_TRUE(Window().Browser().source().path().endsWith(QStringLiteral("/Ruhmeshalle.htm")));
+}
+
+TEST_F(Help, TheIndexHoldsTheWordsAPlayerLooksUp) {
+    Shown("Übersicht.htm");
+    for (const char* word : {"Esc", "Maus", "Tasten", "Spielstart", "Neues Spiel", "Beenden", "Drucken", "PDF",
+                             "Kandidaten", "Notizen", "Ruhmeshalle", "Zeitmessung", "Schwierigkeitsgrad", "Buchstaben"})
+        EXPECT_FALSE(Window().Engine().documentsForKeyword(QString::fromUtf8(word)).isEmpty()) << word;
+}
 
 TEST_F(Help, TheGamesTopicsShowAndASecondTopicReplacesTheFirst) {
     platform::HelpWindowView view = Shown("Übersicht.htm");
@@ -74,11 +155,14 @@ int SearchHits(QHelpSearchEngine& search, const QString& words) {
 
 TEST_F(Help, FullTextSearchFindsTheManualsPages) {
     Shown("Übersicht.htm");
-    platform::HelpWindow* help = nullptr;  // a top-level window of its own: no game window owns it
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* found = dynamic_cast<platform::HelpWindow*>(w)) help = found;
-    ASSERT_NE(help, nullptr);
+    platform::HelpWindow* help = &Window();
     EXPECT_GE(SearchHits(*help->Engine().searchEngine(), QStringLiteral("Ruhmeshalle")), 3);
+    // What the player types finds word beginnings: "Maus" finds "Maustaste", "kandidat" "Kandidaten".
+    EXPECT_EQ(platform::WithWordBeginnings(QStringLiteral(" Maus  kandidat ")), QStringLiteral("Maus* kandidat*"));
+    EXPECT_EQ(platform::WithWordBeginnings(QStringLiteral("Maus*")), QStringLiteral("Maus*"));
+    for (const char* words : {"Maus", "kandidat", "ruhmes"})
+        EXPECT_GE(SearchHits(*help->Engine().searchEngine(), platform::WithWordBeginnings(QString::fromUtf8(words))), 1)
+            << words;
 }
 
 TEST_F(Help, MissingFileOrTopicGiveTheMessageWithTheFileAsPassed) {

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QPrinter>
+#include <QtGlobal>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 
 #include "board/board_ops.h"
 #include "game/app.h"
@@ -189,6 +191,33 @@ TEST_F(Printing, CancelAndUnwritableFileReportThePrinterError) {
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     PrintBoard(app.display);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Druckerfehler!");
+}
+
+// Without a printer the dialog offers brett.pdf where the player looks: the desktop's documents folder when it
+// exists (also a translated one), else the game's folder.
+TEST(PrintPreset, BrettPdfInTheDocumentsFolderWhenThereIsOneElseInTheGamesFolder) {
+    const fs::path home = fs::temp_directory_path() / ("drz-preset-" + std::to_string(::getpid()));
+    const fs::path game = home / "spiel";
+    fs::create_directories(game);
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    const fs::path before = fs::current_path();
+    qputenv("HOME", QByteArray::fromStdString(home.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((home / "config").string()));
+    fs::current_path(game);
+
+    EXPECT_EQ(platform::PresetPdfFile(), (game / "brett.pdf").string());
+    fs::create_directories(home / "Documents");
+    EXPECT_EQ(platform::PresetPdfFile(), (home / "Documents" / "brett.pdf").string());
+    fs::create_directories(home / "config");
+    std::ofstream(home / "config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+    EXPECT_EQ(platform::PresetPdfFile(), (game / "brett.pdf").string());  // named, not made yet
+    fs::create_directories(home / "Dokumente");
+    EXPECT_EQ(platform::PresetPdfFile(), (home / "Dokumente" / "brett.pdf").string());
+
+    fs::current_path(before);
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    fs::remove_all(home);
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The Debian package: built by CPack from the build folder, inspected, unpacked into a temporary root and started
+# The Debian package: built by CPack from the build folder, checked by lintian (no error, no warning), inspected,
+# unpacked into a temporary root and started
 # there from its desktop entry's command, offscreen, as a player who never ran it. The launcher makes the player's
 # folder, brings the level files up to the installed ones and leaves the player's own files alone.
-# Usage: deb_package.sh BUILD_DIR SOURCE_DIR
+# With --hardened (the packager's build of make test) lintian must not find a hardening flag missing either.
+# Usage: deb_package.sh BUILD_DIR SOURCE_DIR [--hardened]
 set -uo pipefail
 build=$(cd "$1" && pwd)
+hardened=${3:-}
 work=$(mktemp -d)
 game=""
 cleanup() { [ -n "$game" ] && kill "$game" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
@@ -18,6 +21,17 @@ deb=$(ls "$work"/pkg/*.deb 2>/dev/null | head -n1)
 info=$(dpkg-deb -I "$deb")
 grep -q '^ Package: dreizehner$' <<<"$info" || fail "package name: $info"
 grep -q '^ Section: games$' <<<"$info" || fail "section"
+grep -q '^ Maintainer: [^<]* <[^@ ]*@[^> ]*>$' <<<"$info" || fail "maintainer: $info"
+
+# lintian's verdict: E: and W: lines fail the test; overrides, if any, carry their reason beside them.
+command -v lintian >/dev/null || fail "lintian is not installed (make deps installs it)"
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 \
+  || { cat "$work/lintian.log"; fail "lintian found errors or warnings"; }
+grep -q '^[EW]: ' "$work/lintian.log" && { cat "$work/lintian.log"; fail "lintian: errors or warnings"; }
+if [ "$hardened" = "--hardened" ] && grep -q 'hardening-' "$work/lintian.log"; then
+  cat "$work/lintian.log"; fail "the packager's build lacks hardening flags"
+fi
+sed 's/^/  lintian: /' "$work/lintian.log"
 depends=$(grep '^ Depends:' <<<"$info")
 for dep in libqt6widgets6 libqt6printsupport6 libstdc++6 fonts-liberation qt6-translations-l10n qt6-qpa-plugins \
            libqt6sql6-sqlite; do
@@ -25,9 +39,10 @@ for dep in libqt6widgets6 libqt6printsupport6 libstdc++6 fonts-liberation qt6-tr
 done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/dreizehner ./usr/bin/drz ./usr/libexec/dreizehner/dreizehner \
-            ./usr/share/dreizehner/leicht.drz ./usr/share/dreizehner/mittel.drz ./usr/share/dreizehner/schwer.drz \
-            ./usr/share/dreizehner/extrem.drz ./usr/share/dreizehner/Dreizehner.chm \
+shared=./usr/share/games/dreizehner
+for path in ./usr/games/dreizehner ./usr/games/drz ./usr/libexec/dreizehner/dreizehner \
+            $shared/leicht.drz $shared/mittel.drz $shared/schwer.drz $shared/extrem.drz $shared/Dreizehner.chm \
+            ./usr/share/doc/dreizehner/copyright ./usr/share/doc/dreizehner/changelog.gz \
             ./usr/share/applications/de.dreizehner.Dreizehner.desktop \
             ./usr/share/metainfo/de.dreizehner.Dreizehner.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/dreizehner.svg ./usr/share/icons/hicolor/48x48/apps/dreizehner.png \
@@ -39,14 +54,25 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root" || fail "unpacking"
 desktop="$root/usr/share/applications/de.dreizehner.Dreizehner.desktop"
 desktop-file-validate "$desktop" || fail "desktop entry"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/usr/share/metainfo/de.dreizehner.Dreizehner.metainfo.xml" \
+  || fail "metainfo licence"
 appstreamcli validate --no-net "$root/usr/share/metainfo/de.dreizehner.Dreizehner.metainfo.xml" >"$work/as.log" \
   || { cat "$work/as.log"; fail "metainfo"; }
-"$root/usr/bin/drz" >/dev/null 2>&1; [ $? -eq 2 ] || fail "the installed drz does not answer with its usage"
+zcat "$root/usr/share/doc/dreizehner/changelog.gz" | head -n1 | grep -q '^dreizehner (' || fail "changelog"
+# Hardened as dpkg-buildflags asks (hardening=+all): read-only relocations bound at start, a position-independent
+# program. (The fortify check is lintian's.)
+for program in "$root/usr/libexec/dreizehner/dreizehner" "$root/usr/games/drz"; do
+  dyn=$(readelf -d "$program"); head=$(readelf -h "$program"); seg=$(readelf -l "$program")
+  grep -q 'BIND_NOW\|FLAGS.*NOW' <<<"$dyn" || fail "$program is not linked with bind-now"
+  grep -q 'GNU_RELRO' <<<"$seg" || fail "$program has no read-only relocations"
+  grep -q 'DYN (' <<<"$head" || fail "$program is not position-independent"
+done
+"$root/usr/games/drz" >/dev/null 2>&1; [ $? -eq 2 ] || fail "the installed drz does not answer with its usage"
 
 # The desktop entry's command, found on a PATH that holds the unpacked programs.
 command=$(sed -n 's/^Exec=//p' "$desktop")
 [ "$command" = "dreizehner" ] || fail "unexpected Exec line: $command"
-export HOME="$work/home" PATH="$root/usr/bin:$PATH" QT_QPA_PLATFORM=offscreen
+export HOME="$work/home" PATH="$root/usr/games:$PATH" QT_QPA_PLATFORM=offscreen
 unset XDG_DATA_HOME
 folder="$HOME/.local/share/dreizehner"
 
@@ -61,16 +87,16 @@ start() {  # starts the game from the desktop entry's command and waits until it
 
 start
 for f in leicht mittel schwer extrem; do
-  cmp -s "$root/usr/share/dreizehner/$f.drz" "$folder/$f.drz" || fail "$f.drz was not put into the player's folder"
+  cmp -s "$root/usr/share/games/dreizehner/$f.drz" "$folder/$f.drz" || fail "$f.drz was not put into the player's folder"
 done
 
 # An update of the installed files reaches the player's folder; the player's own files stay as they were.
 printf 'mein Brett' >"$folder/brett.drz"
 printf 'Anna\n01.02.2026\n00:40:00.0\n' >"$folder/Champions.Rhm"
 cp "$folder/brett.drz" "$work/brett.before"; cp "$folder/Champions.Rhm" "$work/rhm.before"
-cp "$root/usr/share/dreizehner/mittel.drz" "$root/usr/share/dreizehner/leicht.drz"
+cp "$root/usr/share/games/dreizehner/mittel.drz" "$root/usr/share/games/dreizehner/leicht.drz"
 start
-cmp -s "$root/usr/share/dreizehner/leicht.drz" "$folder/leicht.drz" || fail "a changed level file was not refreshed"
+cmp -s "$root/usr/share/games/dreizehner/leicht.drz" "$folder/leicht.drz" || fail "a changed level file was not refreshed"
 cmp -s "$work/brett.before" "$folder/brett.drz" || fail "brett.drz was touched"
 cmp -s "$work/rhm.before" "$folder/Champions.Rhm" || fail "Champions.Rhm was touched"
 

@@ -118,5 +118,26 @@ TEST_F(HallOfFameDialogs, ListsShowTheFilledPlacesOnTheCurrentLevelWithTheNewEnt
     }
 }
 
+// After "&NEIN" the question's box hands the activation back to the disabled main window; the lists take it
+// again, so Return and Escape work without a click.
+TEST_F(HallOfFameDialogs, ListsAreActiveAgainAfterTheDeletionIsDeclined) {
+    HallOfFameLists lists;
+    lists.levels[0].push_back({" 1.", "Anna", "01.01.2026", "00:10:00.0"});
+    bool stolen = false, activeAgain = false;
+    int asked = 0;
+    const auto decline = [&] {
+        QApplication::processEvents();
+        if (++asked == 2) activeAgain = QApplication::activeWindow() == Form("ruhm");
+        WindowParts(w).frame->activateWindow();  // what the closing box does
+        QApplication::processEvents();
+        if (asked == 1) stolen = QApplication::activeWindow() != Form("ruhm");
+        return false;
+    };
+    w.QueueDialogSteps({{K::Click, "cmd4"}, {K::Click, "cmd4"}, {K::Key, "Escape"}});
+    EXPECT_FALSE(ShowHallOfFameDialog(w, lists, decline));
+    EXPECT_TRUE(stolen);
+    EXPECT_TRUE(activeAgain);
+}
+
 }  // namespace
 }  // namespace drz::platform

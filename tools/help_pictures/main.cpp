@@ -4,11 +4,16 @@
 #include <filesystem>
 #include <string>
 
+#include "board/board_ops.h"
 #include "display/board_view.h"
+#include "display/cell_geometry.h"
 #include "display/panels.h"
 #include "engine/rules.h"
 #include "game/app.h"
+#include "game/command_bar.h"
+#include "game/menu_commands.h"
 #include "game/start_up.h"
+#include "input/picker_pad.h"
 #include "platform/application.h"
 #include "storage/board_file.h"
 
@@ -46,6 +51,41 @@ void ShowBoard(drz::App& app) {
     drz::ShowDigitCounts(app.display);
 }
 
+// A game in play: the command bar under the board, the pad open over the first empty cell of grid 7.
+bool DrawPlay(drz::App& app, const fs::path& folder) {
+    drz::DrawCommandBar(app.display);
+    bool ok = Write(app, folder, "befehlsleiste_voll.png");
+    app.panels.CurrentGrid = 7;
+    for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x)
+            if (app.board.Cell(7, x, y) == 0) {
+                app.input.HoverDigit = 5;
+                app.input.PadLeft = drz::CellLeft(7, x) - 8;  // where the pad opens over a clicked cell
+                app.input.PadTop = drz::CellTop(7, y) - 8;
+                drz::DrawPickerPad(app.display, app.input, x, y);
+                std::printf("pad %d %d\n", app.input.PadLeft, app.input.PadTop);
+                ok = Write(app, folder, "zahlenfeld_voll.png") && ok;
+                app.display.screen.Restore(app.input.SavedBackground, app.input.PadLeft, app.input.PadTop);
+                return ok;
+            }
+    return false;
+}
+
+// Own-board entry: the givens of one grid typed in so far on an empty board, with the command bar.
+bool DrawOwnBoard(drz::App& app, const fs::path& folder, const char* levelFile) {
+    drz::Board level = app.board;
+    if (!drz::LoadBoardSlot(level, levelFile, 1).BoardChanged()) return false;
+    drz::ClearBoard(app.board);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) app.board.Given(1, x, y) = app.board.Cell(1, x, y) = level.Given(1, x, y);
+    app.options.OwnBoardEntry = true;
+    app.panels.HelpText = drz::kClickCellHelpText;
+    drz::ShowHelpText(app.display);
+    ShowBoard(app);
+    drz::DrawCommandBar(app.display);
+    return Write(app, folder, "eigenes.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,5 +114,10 @@ int main(int argc, char** argv) {
     ShowBoard(app);
     drz::DrawStatisticsPanel(app.display);
     ok = Write(app, folder, "kandidaten.png") && ok;
+    app.options.ShowCandidates = false;
+    ShowBoard(app);
+    drz::DrawStatisticsPanel(app.display);
+    ok = DrawPlay(app, folder) && ok;
+    ok = DrawOwnBoard(app, folder, argv[1]) && ok;
     return ok ? 0 : 1;
 }
