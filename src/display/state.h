@@ -16,7 +16,8 @@ struct Options {
     bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every change
     bool UseHtmlHelp = false;
     bool OwnBoardEntry = false;  // own-board entry in progress: cell input writes givens
-    bool IgnoreEscape = false;   // an Escape release still to come belongs to a closed dialog
+    bool IgnoreEscape = false;   // Escape ends no game loop: set when Escape closes a pad or the exit question or
+                                 // the hall of fame closes; cleared by the next menu command or pad
     std::string KeyPrefix;       // "K" after K was released in a game loop
     std::string BoardFile;       // file the next load or save uses
 };

@@ -32,11 +32,16 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
         case LoadStatus::TooShort:
             text = "Die Stufendatei " + file + " im Ordner des Spiels ist zu kurz (beschädigt):\n";
             break;
+        case LoadStatus::Damaged:
+            text = "Die Stufendatei " + file + " im Ordner des Spiels ist beschädigt:\n";
+            break;
         default:
             text = "Die Stufendatei " + file + " im Ordner des Spiels kann nicht gelesen werden:\n";
             break;
     }
-    app.window.MessageBox(platform::MessageIcon::None, text + GameFolder() + "\n\nEs wurde kein Spiel gegeben.", {"OK"},
+    const std::string detail = deal.load.status == LoadStatus::Damaged ? "\n" + deal.load.message : std::string();
+    app.window.MessageBox(platform::MessageIcon::None,
+                          text + GameFolder() + detail + "\n\nEs wurde kein Spiel gegeben.", {"OK"},
                           platform::MessageButton::First);
 }
 

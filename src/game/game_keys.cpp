@@ -13,13 +13,11 @@ namespace {
 
 constexpr int kEscape = 27;
 
-// Escape leaves the loop, unless its release belongs to the pad or a question just closed: that one
-// release is swallowed, and the next Escape works again.
+// Escape leaves the loop, unless Escape closed a pad or the exit question or the hall of fame closed since the
+// last menu command or pad: that Escape's release must not end the game, and until the next pad or menu command
+// no Escape does (Abort or A still do).
 bool EscapeKey(App& app, GameLoop loop) {
-    if (app.options.IgnoreEscape) {
-        app.options.IgnoreEscape = false;
-        return false;
-    }
+    if (app.options.IgnoreEscape) return false;
     AbortGame(app, loop);
     if (loop == GameLoop::Play) UpdateClock(app.display);
     return true;

@@ -22,16 +22,24 @@ void RunDialog(App& app, const char* title, bool loads) {
     if (std::optional<int> slot = platform::RunSlotDialog(app.window, request)) ConfirmSlot(app, *slot, loads);
 }
 
+void Tell(App& app, const std::string& text) {
+    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
+}
+
+// A missing file loads nothing and says nothing; a slot that cannot be used is named, and the board on the
+// screen stays as it was.
 void LoadSlot(App& app) {
     app.clock.ClockRunning = false;  // a game that is loaded over no longer counts
     const LoadOutcome load = LoadBoardSlot(app.board, app.options.BoardFile, app.SlotIndex);
     if (load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    if (!load.BoardChanged() && load.status != LoadStatus::Missing)
+        Tell(app, load.message + "\nEs wurde nicht geladen; das Brett bleibt, wie es war.");
 }
 
 void SaveSlot(App& app) {
     const SaveOutcome save = SaveBoardSlot(app.board, app.options.BoardFile, app.SlotIndex, app.random);
-    if (!save.saved)
-        app.window.MessageBox(platform::MessageIcon::None, save.message, {"OK"}, platform::MessageButton::First);
+    if (!save.saved) Tell(app, save.message);
+    if (!save.notice.empty()) Tell(app, save.notice);
 }
 
 }  // namespace
@@ -39,6 +47,7 @@ void SaveSlot(App& app) {
 std::string SlotCaption(const std::string& file, int slot) {
     const std::string name = "Brett " + std::to_string(slot + 1) + " – ";
     const SlotSummary s = SummariseSlot(file, slot);
+    if (s.damaged) return name + "beschädigt";
     if (!s.readable) return name + "nicht lesbar";
     if (s.Empty()) return name + "leer";
     return name + Counted(s.givens, "Vorgabe", "Vorgaben") + ", " + Counted(s.entries, "eigene Zahl", "eigene Zahlen");

@@ -1,15 +1,23 @@
 #include "storage/hall_of_fame.h"
 
+#include <vector>
+
 namespace drz {
 
 bool IsFreePlace(const std::string& time) { return !time.empty() && time.front() == '9'; }
+
+bool IsSolveTime(const std::string& t) {
+    const auto digit = [&t](std::size_t i, char highest) { return t[i] >= '0' && t[i] <= highest; };
+    return t.size() == 10 && digit(0, '9') && digit(1, '9') && t[2] == ':' && digit(3, '5') && digit(4, '9') &&
+           t[5] == ':' && digit(6, '5') && digit(7, '9') && t[8] == '.' && digit(9, '9');
+}
 
 // std::string compares through char_traits<char>, which orders by unsigned character code, and a prefix
 // before the longer text.
 bool TimeBefore(const std::string& time, const std::string& listed) { return time < listed; }
 
 int RankPlace(const HallOfFame& hall, int level, const std::string& time) {
-    if (level < 0 || level >= kChampLevels) return 0;
+    if (level < 0 || level >= kChampLevels || !IsSolveTime(time)) return 0;
     for (int place = 1; place <= kChampPlaces; ++place)
         if (TimeBefore(time, hall.ChampTime[level][place])) return place;
     return 0;
@@ -34,6 +42,29 @@ void ClearLevel(HallOfFame& hall, int level) {
         hall.ChampName[level][place].clear();
         hall.ChampDate[level][place].clear();
         hall.ChampTime[level][place] = std::string(kFreePlaceTime);
+    }
+}
+
+void FreeForeignTimes(HallOfFame& hall) {
+    for (int level = 0; level < kChampLevels; ++level) {
+        std::vector<int> entries, free;
+        for (int place = 1; place <= kChampPlaces; ++place) {
+            std::string& time = hall.ChampTime[level][place];
+            if (!IsFreePlace(time) && !IsSolveTime(time)) {
+                hall.ChampName[level][place].clear();
+                hall.ChampDate[level][place].clear();
+                time = std::string(kFreePlaceTime);
+            }
+            (IsFreePlace(time) ? free : entries).push_back(place);
+        }
+        entries.insert(entries.end(), free.begin(), free.end());
+        const HallOfFame before = hall;
+        for (int place = 1; place <= kChampPlaces; ++place) {
+            const int from = entries[static_cast<std::size_t>(place - 1)];
+            hall.ChampName[level][place] = before.ChampName[level][from];
+            hall.ChampDate[level][place] = before.ChampDate[level][from];
+            hall.ChampTime[level][place] = before.ChampTime[level][from];
+        }
     }
 }
 

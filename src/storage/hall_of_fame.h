@@ -28,10 +28,14 @@ struct HallOfFame {
 // A place is free when its time text begins with "9".
 bool IsFreePlace(const std::string& time);
 
+// True for a time as the clock takes it: "00:41:07.3" (two-digit hours, minutes and seconds below 60, tenths).
+bool IsSolveTime(const std::string& time);
+
 // Strict text order, character code by character code: a time equal to a listed one ranks after it.
 bool TimeBefore(const std::string& time, const std::string& listed);
 
-// The place 1..10 that `time` would take in `level`, or 0 when it beats none ("X" never does).
+// The place 1..10 that `time` would take in `level`, or 0 when it beats none or is no clock time ("X" never
+// ranks): a list holds only times it can read back as entries.
 int RankPlace(const HallOfFame& hall, int level, const std::string& time);
 
 // Moves places p..9 of `level` one down (the old place 10 is lost) and puts the entry on place p.
@@ -40,6 +44,10 @@ void InsertEntry(HallOfFame& hall, int level, int place, const std::string& name
 
 // Every place of `level` free: empty name, empty date, time "9".
 void ClearLevel(HallOfFame& hall, int level);
+// Reads every time that is neither a free place nor a clock time (a damaged or foreign entry) as a free place,
+// and moves the free places of each list behind the entries, which keep their order.
+void FreeForeignTimes(HallOfFame& hall);
+
 // Every place of every level free.
 void ResetHallOfFame(HallOfFame& hall);
 

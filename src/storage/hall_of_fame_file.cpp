@@ -69,6 +69,7 @@ void ParseHallOfFame(HallOfFame& hall, const std::string& content) {
         TableOfValue(hall, value)[LevelOfValue(value)][PlaceOfValue(value)] = std::move(text);
         start = end + 1;
     }
+    FreeForeignTimes(hall);
 }
 
 bool ReadHallOfFame(HallOfFame& hall) {

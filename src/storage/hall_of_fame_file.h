@@ -15,7 +15,8 @@ std::string FormatHallOfFame(const HallOfFame& hall);
 
 // Fills the tables from a file content in file order. Whatever the content, nothing is refused: missing
 // values leave free places, values past the 120th are ignored, CR before LF is dropped, lines that are not
-// UTF-8 are read as Windows-1252, and an empty time counts as a free place.
+// UTF-8 are read as Windows-1252, an empty time or one that is no clock time counts as a free place, and
+// the free places of each list go behind its entries.
 void ParseHallOfFame(HallOfFame& hall, const std::string& content);
 
 // ReadHallOfFame: the tables from hall.File when it is a file, else every place free; no file is ever

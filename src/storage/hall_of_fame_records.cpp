@@ -2,6 +2,7 @@
 
 #include "storage/file_lock.h"
 #include "storage/hall_of_fame_file.h"
+#include "storage/safe_write.h"
 
 namespace drz {
 
@@ -26,6 +27,7 @@ std::string Unreadable(const HallOfFame& hall) {
 
 RecordOutcome RecordEntry(HallOfFame& hall, int level, const std::string& time, const std::string& date) {
     const FileLock lock(LockFileFor(hall.File));
+    RemoveLeftoverTemporaries(hall.File);
     RecordOutcome outcome;
     if (!ReadHallOfFame(hall)) {
         outcome.error = Unreadable(hall);
@@ -42,6 +44,7 @@ RecordOutcome RecordEntry(HallOfFame& hall, int level, const std::string& time, 
 
 std::optional<std::string> DeleteLevelList(HallOfFame& hall, int level) {
     const FileLock lock(LockFileFor(hall.File));
+    RemoveLeftoverTemporaries(hall.File);
     if (!ReadHallOfFame(hall)) return Unreadable(hall);
     const HallOfFame asRead = hall;
     ClearLevel(hall, level);

@@ -3,13 +3,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <string_view>
 
 namespace drz {
 
 namespace fs = std::filesystem;
+
+std::string Quoted(const fs::path& file) { return "\"" + file.string() + "\""; }
 
 std::string GermanReason(int errorNumber) {
     switch (errorNumber) {
@@ -34,12 +38,39 @@ std::string GermanReason(int errorNumber) {
 
 namespace {
 
+// ".brett.drz.0123456789abcdef.tmp" beside "brett.drz".
+constexpr std::size_t kTemporaryDigits = 16;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+std::string TemporaryStart(const fs::path& target) { return "." + target.filename().string() + "."; }
+
 fs::path TemporaryBeside(const fs::path& target) {
     std::random_device device;
     char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%08x%08x.tmp", device(), device());
-    return target.parent_path() / ("." + target.filename().string() + suffix);
+    std::snprintf(suffix, sizeof suffix, "%08x%08x.tmp", device(), device());
+    return target.parent_path() / (TemporaryStart(target) + suffix);
 }
+
+bool IsTemporaryOf(const std::string& name, const std::string& start) {
+    if (name.size() != start.size() + kTemporaryDigits + kTemporaryEnd.size() || name.compare(0, start.size(), start))
+        return false;
+    const std::string_view rest = std::string_view(name).substr(start.size());
+    for (std::size_t i = 0; i < kTemporaryDigits; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(rest[i]))) return false;
+    return rest.substr(kTemporaryDigits) == kTemporaryEnd;
+}
+
+// The file a write into `target` replaces: a link is followed, so the file it points to gets the new content.
+fs::path WrittenFile(const fs::path& target) {
+    std::error_code ec;
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec) return resolved;
+    }
+    return target;
+}
+
+fs::path FolderOf(const fs::path& file) { return file.parent_path().empty() ? fs::path(".") : file.parent_path(); }
 
 // Writes and flushes the whole content to disk; returns an error number, 0 on success.
 int WriteAll(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
@@ -65,13 +96,8 @@ bool WritePermitted(fs::perms perms) {
 
 std::optional<std::string> ReplaceFileContent(const fs::path& target, const std::vector<std::uint8_t>& bytes) {
     std::error_code ec;
-    fs::path file = target;
-    // A link is followed: the file it points to gets the new content and the link stays.
-    if (fs::is_symlink(file, ec)) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec) file = resolved;
-    }
-    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+    const fs::path file = WrittenFile(target);
+    const fs::path folder = FolderOf(file);
     if (!fs::is_directory(folder, ec)) return "Der Ordner fehlt.";
     const fs::file_status status = fs::status(file, ec);
     const bool exists = fs::exists(status);
@@ -90,6 +116,16 @@ std::optional<std::string> ReplaceFileContent(const fs::path& target, const std:
         return GermanReason(ec.value());
     }
     return std::nullopt;
+}
+
+void RemoveLeftoverTemporaries(const fs::path& target) {
+    const fs::path file = WrittenFile(target);
+    const std::string start = TemporaryStart(file);
+    std::error_code ec;
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(FolderOf(file), ec), end; !ec && it != end; it.increment(ec))
+        if (IsTemporaryOf(it->path().filename().string(), start)) leftovers.push_back(it->path());
+    for (const fs::path& leftover : leftovers) fs::remove(leftover, ec);
 }
 
 }  // namespace drz

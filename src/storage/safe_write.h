@@ -17,6 +17,13 @@ namespace drz {
 std::optional<std::string> ReplaceFileContent(const std::filesystem::path& target,
                                               const std::vector<std::uint8_t>& bytes);
 
+// Removes what writes into `target` killed half-way left beside it (their temporary files). Only while the
+// target's lock is held: then no other write into it is under way.
+void RemoveLeftoverTemporaries(const std::filesystem::path& target);
+
+// "\"brett.drz\"": a file's name as messages quote it.
+std::string Quoted(const std::filesystem::path& file);
+
 // The reason for an operating-system error number, in German.
 std::string GermanReason(int errorNumber);
 

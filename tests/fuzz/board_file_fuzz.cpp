@@ -1,6 +1,7 @@
 // A board file of any bytes and length, loaded into a slot and put through what the game does next: the
 // counts, the status, the candidates, a forced solve, a shuffle, a save and a reload that gives the same
-// board back. Every file stays in the harness's own temporary folder.
+// board back; a slot whose bytes are no board loads nothing, and a file of another length is kept beside. Every file
+// stays in the harness's own temporary folder.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -87,7 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto board = std::make_unique<Board>();
     const drz::LoadOutcome load = drz::LoadBoardSlot(*board, file, slot);
     if (!load.BoardChanged()) {
-        if (size >= drz::BoardBlocksEnd(slot)) Fail("a file long enough for the slot did not load");
+        if (size >= drz::BoardBlocksEnd(slot) && load.status != drz::LoadStatus::Damaged)
+            Fail("a file long enough for the slot did not load");
         return 0;
     }
     drz::RandomSource random(checksum);
@@ -95,6 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const drz::SaveOutcome save = drz::SaveBoardSlot(*board, file, slot, random);
     if (!save.saved) Fail(save.message.c_str());
+    // A file of another length is kept beside as it was, and the player is told.
+    const std::filesystem::path copy = file.string() + ".beschädigt";
+    if (size != 0 && size != drz::kBoardFileSize &&
+        (save.notice.empty() || ReadAll(copy) != std::vector<std::uint8_t>(data, data + size)))
+        Fail("a file of another length was rewritten without its copy and a word");
+    std::error_code ignored;
+    std::filesystem::remove(copy, ignored);
     if (size == drz::kBoardFileSize && !OtherSlotsKept({data, data + size}, ReadAll(file), slot))
         Fail("a save changed another slot");
 

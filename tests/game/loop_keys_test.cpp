@@ -113,7 +113,8 @@ TEST_F(PlayTest, OwnBoardEntry) {
     KeyUp(27);   // and its release does not end the entry
     KeyUp('F');  // F and C do nothing here
     KeyUp('X');  // shuffled
-    KeyUp(27);
+    KeyUp(27);   // still no Escape ends it until the next pad
+    KeyUp('A');
     Win_0_MenuEvent(app, kMenuOwnBoard);
     EXPECT_FALSE(app.options.OwnBoardEntry);
     EXPECT_EQ(CountGivens(app.board), 1);

@@ -97,27 +97,38 @@ TEST_F(PlayTest, WrongDigitsNotesRightClicksAndSharedCells) {
     }
 }
 
-TEST_F(PlayTest, EscapeInThePadAndAfterTheExitQuestionDoesNotEndTheGame) {
+TEST_F(PlayTest, AfterThePadOrTheExitQuestionNoEscapeEndsTheGameUntilTheNextPad) {
     app.board = puzzle;
     const CellRef e = FindCell(3, false);
     const int ex = e.x, ey = e.y;
     app.board.Cell(3, ex, ey) = 4;
     ClickCell(3, ex, ey);
     Type(27);   // clears the cell and closes the pad
-    KeyUp(27);  // its release: swallowed
+    KeyUp(27);  // its release: ignored
+    KeyUp(27);  // and a second Escape too
     ClickCell(3, ex, ey);
     app.window.RequestClose();  // the close box while the pad is open: "&NEIN"
     app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     Type('6');  // the pad is still open and takes the digit
-    KeyUp(27);  // after the exit question: swallowed
+    KeyUp(27);  // after the exit question: ignored
+    KeyUp(27);  // ignored as well
+    ClickCell(3, ex, ey);
+    Type('7');  // the next pad clears the guard
     KeyUp(27);  // this one ends the game
     app.clock.ClockRunning = true;
     app.clock.StartTime = platform::Timer();
     PlayLoop(app);
-    EXPECT_EQ(app.board.Cell(3, ex, ey), 6);
+    EXPECT_EQ(app.board.Cell(3, ex, ey), 7);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Spiel beenden?");
     EXPECT_FALSE(app.clock.ClockRunning);
     EXPECT_EQ(app.window.ClockText(), kClockIdleText);  // Escape updates the clock
+
+    // After "&NEIN" with no pad between, A still ends the game.
+    app.window.RequestClose();
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
+    KeyUp(27), KeyUp(27), KeyUp('A');
+    PlayLoop(app);
+    EXPECT_TRUE(app.options.IgnoreEscape);
 }
 
 TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {

@@ -1,5 +1,6 @@
 // The slot dialog frm1 through the menu, the buttons and the keys: clicks, typed digits, Enter, other
-// characters, cancel, the close box and Escape; the captions tell what each slot holds.
+// characters, cancel, the close box and Escape; the captions tell what each slot holds; damaged slots, files and
+// level boards are named and used for nothing.
 #include <fstream>
 
 #include "game/game_loops.h"
@@ -83,6 +84,47 @@ TEST_F(SlotDialogTest, AFailedSaveIsReported) {
     SaveBoardDialog(app);
     EXPECT_NE(app.window.LastMessageBoxText().find("nicht"), std::string::npos) << app.window.LastMessageBoxText();
     EXPECT_EQ(SlotCaption("brett.drz", 1), "Brett 2 – nicht lesbar");
+}
+
+TEST_F(SlotDialogTest, DamagedSlotsAreListedAndRefusedAndAWrongLengthFileIsRepaired) {
+    Save(5, 0);
+    std::vector<char> bytes(11200, 0);
+    std::ifstream("brett.drz", std::ios::binary).read(bytes.data(), 2800);
+    bytes[2 * 2800 + 1 + 14 + 140] = 12;  // slot 2: a digit above 9
+    std::ofstream("brett.drz", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_EQ(SlotCaption("brett.drz", 2), "Brett 3 – beschädigt");
+    app.SlotIndex = 2;
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    app.board = puzzle;
+    app.window.QueueDialogSteps({{Kind::Click, "cmd1"}});
+    app.options.BoardFile = "brett.drz";
+    LoadBoardDialog(app);
+    EXPECT_EQ(app.board.GivenValue, puzzle.GivenValue);  // the board on the screen stays
+    EXPECT_NE(app.window.LastMessageBoxText().find("Brett 3"), std::string::npos) << app.window.LastMessageBoxText();
+
+    app.window.QueueDialogSteps({{Kind::Click, "opt2"}});
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    SaveBoardDialog(app);  // the damaged file is told once, what was kept and where the copy is
+    const std::string told = app.window.LastMessageBoxText();
+    EXPECT_NE(told.find("Brett 1"), std::string::npos) << told;
+    EXPECT_NE(told.find("brett.drz.beschädigt"), std::string::npos) << told;
+    EXPECT_EQ(fs::file_size("brett.drz.beschädigt"), 11200u);
+    EXPECT_EQ(LoadWith({{Kind::Type, "1"}}), 5);
+    EXPECT_EQ(SlotCaption("brett.drz", 2), "Brett 3 – leer");
+}
+
+TEST_F(SlotDialogTest, ANewGameFromADamagedLevelBoardDealsNothing) {
+    PlantLevelFile(0);
+    std::fstream level(LevelFileName(0), std::ios::in | std::ios::out | std::ios::binary);
+    level.seekp(3 * 2800 + 1400 + 5 + 14 * 5 + 140 * 5);
+    level.put(static_cast<char>(0x3A));
+    level.close();
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    Win_0_MenuEvent(app, kMenuNewGame);  // no events queued: a loop would wait for ever
+    const std::string text = app.window.LastMessageBoxText();
+    EXPECT_NE(text.find("\"leicht.drz\" im Ordner des Spiels ist beschädigt"), std::string::npos) << text;
+    EXPECT_NE(text.find("Brett 4"), std::string::npos) << text;
+    EXPECT_FALSE(app.clock.ClockRunning);
 }
 
 }  // namespace

@@ -106,19 +106,23 @@ TEST_F(HallOfFameTest, EmptyHallEqualTimesFullListAndDeletingMittel) {
 }
 
 TEST_F(HallOfFameTest, DamagedFilesAreReadWithoutLosingAGoodEntry) {
-    // Short, CR LF, Windows-1252, a stored "9..." time, a time of another form, an empty time, UTF-8.
+    // Short, CR LF, Windows-1252, a stored "9..." time, a time of another form (a free place), an empty time, UTF-8.
     WriteRaw(
         "J\xFCrgen\r\n03.04.1999\r\n00:05:00.0\r\nAlt\r\n\r\n99:00:00.0\r\nX\r\n\r\nkurz\r\n\r\n\r\n\r\nM\xC3\xBCller");
     ASSERT_TRUE(ReadHallOfFame(hall_));
     EXPECT_EQ(hall_.ChampName[0][1] + hall_.ChampDate[0][1] + hall_.ChampTime[0][1],
               "J\xC3\xBCrgen"
               "03.04.199900:05:00.0");
-    EXPECT_EQ(hall_.ChampTime[0][3], "kurz");
+    EXPECT_EQ(hall_.ChampName[0][3] + hall_.ChampTime[0][3], "9");  // "X", "kurz": no clock time, a free place
     EXPECT_EQ(hall_.ChampName[0][5], "M\xC3\xBCller");
-    for (int p : {2, 4, 5, 10}) EXPECT_TRUE(IsFreePlace(hall_.ChampTime[0][p])) << p;
+    for (int p : {2, 3, 4, 5, 10}) EXPECT_TRUE(IsFreePlace(hall_.ChampTime[0][p])) << p;
     EXPECT_EQ(RankPlace(hall_, 0, "00:06:00.0"), 2);  // before the "99..." place
-    EXPECT_EQ(RankPlace(hall_, 0, "k"), 3);           // "kurz" ranks by its text
-    EXPECT_EQ(RankPlace(hall_, 0, "l"), 0);
+    EXPECT_EQ(RankPlace(hall_, 0, "k"), 0);
+
+    // Entries behind a foreign time move up; the list stays in order.
+    WriteRaw("A\n\n00:61:00.0\nB\n\n00:02:00.0\nC\n\n00:03:00.0\n");
+    ASSERT_TRUE(ReadHallOfFame(hall_));
+    EXPECT_EQ(hall_.ChampName[0][1] + hall_.ChampName[0][2] + hall_.ChampTime[0][3], "BC9");
 
     std::string longer;  // more than 120 lines: the rest is ignored, the rewrite has 120
     for (int v = 0; v < 200; ++v) longer += (v % 3 == 2 ? Time(v) : "v" + std::to_string(v)) + "\n";

@@ -46,5 +46,22 @@ dd if="$work/a.drz" of="$work/twice.drz" bs=2800 count=1 seek=1 conv=notrunc sta
 expect_exit 1 "repeated board" "$drz" check "$work/twice.drz" --level leicht
 grep -q "gleiche Lösung" "$work/out" || fail "repeated solution not named"
 
+# Without a level every slot is judged: damaged bytes or a board without one solution fail the check.
+head -c 67929 /dev/urandom >"$work/random.drz"
+expect_exit 1 "check random bytes" "$drz" check "$work/random.drz"
+grep -q "Platz 0: nicht lesbar" "$work/out" || fail "damaged slot not named"
+cp "$work/a.drz" "$work/open.drz"
+dd if=/dev/zero of="$work/open.drz" bs=1 count=1400 seek=1400 conv=notrunc status=none  # slot 0 without givens
+dd if=/dev/zero of="$work/open.drz" bs=1 count=1400 seek=0 conv=notrunc status=none
+printf '\x05' | dd of="$work/open.drz" bs=1 seek=155 conv=notrunc status=none
+expect_exit 1 "check a board of many solutions" "$drz" check "$work/open.drz"
+grep -q "Platz 0: nicht genau eine Lösung" "$work/out" || fail "many solutions not named"
+
+# A puzzle does not write over an existing file unless told to.
+expect_exit 1 "puzzle over a board file" "$drz" generate --puzzle --seed 3 "$work/a.drz"
+grep -q "\-\-force" "$work/out" || fail "the refusal does not name --force"
+cmp -s <(head -c 11200 "$work/a.drz") <(head -c 11200 "$work/b.drz") || fail "the refused puzzle changed the file"
+expect_exit 0 "puzzle with --force" "$drz" generate --puzzle --seed 3 --force "$work/c.drz"
+
 [ "$failures" -eq 0 ] && echo "all drz generate/check cases passed"
 exit $((failures > 0))

@@ -30,12 +30,17 @@ printf '\x09' | dd of="$WORK/b.drz" bs=1 seek=156 conv=notrunc status=none
 expect_exit 0 "$DRZ" show "$WORK/b.drz" 0
 expect_in "$WORK/out" "Status: Falsche Zahl! "
 
-# Damaged digits are shown, not fatal.
+# A slot whose bytes are no board is named as damaged and not shown.
 head -c 67929 /dev/zero | tr '\0' '\377' > "$WORK/kaputt.drz"
-expect_exit 0 "$DRZ" show "$WORK/kaputt.drz" 1
-expect_in "$WORK/out" " ?"
+expect_exit 1 "$DRZ" show "$WORK/kaputt.drz" 1
+expect_in "$WORK/err" "Brett 2 in der Datei"
+expect_in "$WORK/err" "beschädigt"
 
-# Wrong calls: usage and exit 2.
+# --help and --version answer on stdout and exit 0; wrong calls: usage and exit 2.
+expect_exit 0 "$DRZ" --help
+expect_in "$WORK/out" "drz check DATEI"
+expect_exit 0 "$DRZ" --version
+grep -qE '^drz [0-9]+\.[0-9]+' "$WORK/out" || fail "--version: $(cat "$WORK/out")"
 expect_exit 2 "$DRZ"
 expect_in "$WORK/err" "Aufruf:"
 expect_exit 2 "$DRZ" zeige "$SAMPLE"

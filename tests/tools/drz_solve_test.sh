@@ -54,4 +54,16 @@ expect_exit 1 "$DRZ" solve "$WORK/ro.drz" 0
 expect_in "$WORK/err" "schreibgeschützt"
 cmp -s "$WORK/ro.drz" "$SAMPLE" || fail "read-only file changed"
 ls -A "$WORK" | grep -q '\.tmp$' && fail "temporary file left behind"
+
+# In place into a file of the wrong length: the other sound boards stay, the damaged file is kept beside it,
+# stderr says so; a killed save's temporary file goes.
+head -c 5700 "$SAMPLE" > "$WORK/kurz.drz"  # slots 0 and 1 inside, 2 and 3 not
+: > "$WORK/.kurz.drz.0123456789abcdef.tmp"
+expect_exit 0 "$DRZ" solve "$WORK/kurz.drz" 0
+expect_in "$WORK/err" "beschädigt"
+expect_in "$WORK/err" "Brett 2"
+cmp -s <(head -c 5700 "$SAMPLE") "$WORK/kurz.drz.beschädigt" || fail "the damaged file was not kept as it was"
+[ "$(stat -c %s "$WORK/kurz.drz")" -eq 67929 ] || fail "the repaired file is not 67929 bytes"
+[ "$(slot_bytes "$WORK/kurz.drz" 1)" = "$(slot_bytes "$SAMPLE" 1)" ] || fail "slot 1 was not kept"
+[ -e "$WORK/.kurz.drz.0123456789abcdef.tmp" ] && fail "the killed save's temporary file is still there"
 finish

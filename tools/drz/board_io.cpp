@@ -18,6 +18,7 @@ void LoadSlot(Board& board, const std::string& file, int slot) {
 void SaveSlot(const Board& board, const std::string& file, int slot, RandomSource& random) {
     const SaveOutcome outcome = SaveBoardSlot(board, file, slot, random);
     if (!outcome.saved) throw FileError(outcome.message);
+    if (!outcome.notice.empty()) std::cerr << "Hinweis: " << outcome.notice << "\n";
 }
 
 }  // namespace drz::tool

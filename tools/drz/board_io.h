@@ -15,10 +15,11 @@ struct FileError : std::runtime_error {
 };
 
 // Loads the slot into an empty board as the game's "lade Brett" does, then brings the shared copies up to
-// date as the panels after a load do. Throws FileError when nothing could be loaded.
+// date as the panels after a load do. Throws FileError when nothing could be loaded (a damaged slot included).
 void LoadSlot(Board& board, const std::string& file, int slot);
 
-// Saves as the game's "sichere Brett" does; throws FileError with the game's message on failure.
+// Saves as the game's "sichere Brett" does (under the file's lock, a damaged file kept aside and named on
+// stderr); throws FileError with the game's message on failure.
 void SaveSlot(const Board& board, const std::string& file, int slot, RandomSource& random);
 
 }  // namespace drz::tool

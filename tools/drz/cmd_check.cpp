@@ -1,4 +1,6 @@
-// drz check DATEI [--level NAME] — what each slot of a board file holds, and whether it is a good level file.
+// drz check DATEI [--level NAME] — what each slot of a board file holds, whether each is a sound board with one
+// solution, and whether the file is a good level file.
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <memory>
@@ -20,16 +22,48 @@ namespace {
 struct Slot {
     BoardJudgement judgement;
     std::string status;
+    std::string unusable;  // why the game would not load the slot; empty when it would
+    bool empty = false;    // no digit at all
 };
 
 // The slot as the game loads it, judged before anything brings its copies up to date.
 Slot JudgeSlot(const std::string& file, int slot) {
     auto board = std::make_unique<Board>();
     const LoadOutcome outcome = LoadBoardSlot(*board, file, slot);
-    if (!outcome.BoardChanged()) throw FileError(outcome.message);
-    Slot result{JudgeBoard(*board), ""};
+    Slot result;
+    if (!outcome.BoardChanged()) {
+        result.unusable = outcome.message;
+        return result;
+    }
+    result.empty = std::all_of(board->CellValue.begin(), board->CellValue.end(), [](auto v) { return v == 0; }) &&
+                   std::all_of(board->GivenValue.begin(), board->GivenValue.end(), [](auto v) { return v == 0; });
+    result.judgement = JudgeBoard(*board);
     result.status = StatusText(*board);
     return result;
+}
+
+std::string Line(int s, const Slot& slot) {
+    if (!slot.unusable.empty()) return "Platz " + std::to_string(s) + ": nicht lesbar: " + slot.unusable;
+    if (slot.empty) return "Platz " + std::to_string(s) + ": leer";
+    return SlotLine(s, slot.judgement, slot.status);
+}
+
+// Without a level: every slot is a board the game loads, and every board that is not empty has exactly one
+// solution (a board that breaks the rules has none).
+int CheckSlots(const std::array<Slot, 4>& slots) {
+    int faults = 0;
+    for (int s = 0; s < 4; ++s) {
+        std::string fault;
+        if (!slots[s].unusable.empty())
+            fault = "nicht lesbar";
+        else if (!slots[s].empty && slots[s].judgement.solutions != SolutionCount::One)
+            fault = "nicht genau eine Lösung";
+        if (fault.empty()) continue;
+        std::cout << "Platz " << s << ": " << fault << "\n";
+        ++faults;
+    }
+    if (faults == 0) std::cout << "alle Plätze in Ordnung\n";
+    return faults == 0 ? 0 : 1;
 }
 
 std::vector<std::string> FileFaults(const RawBoardFile& raw, const std::array<Slot, 4>& slots) {
@@ -58,9 +92,14 @@ void PrintFile(const RawBoardFile& raw) {
 // Every missed requirement on its own line; the exit code says whether there was any.
 int CheckLevel(const LevelBand& band, const RawBoardFile& raw, const std::array<Slot, 4>& slots) {
     std::vector<std::string> faults = FileFaults(raw, slots);
-    for (int s = 0; s < 4; ++s)
+    for (int s = 0; s < 4; ++s) {
+        if (!slots[s].unusable.empty()) {
+            faults.push_back("Platz " + std::to_string(s) + ": nicht lesbar");
+            continue;
+        }
         for (const std::string& fault : LevelFaults(slots[s].judgement, band))
             faults.push_back("Platz " + std::to_string(s) + ": " + fault);
+    }
     for (const std::string& fault : faults) std::cout << band.name << ": " << fault << "\n";
     if (faults.empty()) std::cout << band.name << ": alle Anforderungen erfüllt\n";
     return faults.empty() ? 0 : 1;
@@ -78,10 +117,10 @@ int RunCheck(const Words& words) {
     std::array<Slot, 4> slots;
     for (int s = 0; s < 4; ++s) {
         slots[s] = JudgeSlot(file, s);
-        std::cout << SlotLine(s, slots[s].judgement, slots[s].status) << "\n";
+        std::cout << Line(s, slots[s]) << "\n";
     }
     PrintFile(raw);
-    return level ? CheckLevel(kLevelBands[*level], raw, slots) : 0;
+    return level ? CheckLevel(kLevelBands[*level], raw, slots) : CheckSlots(slots);
 }
 
 }  // namespace drz::tool

@@ -1,5 +1,9 @@
 #include "dispatch.h"
 
+#ifndef DRZ_VERSION
+#error "DRZ_VERSION comes from the project version of the build"
+#endif
+
 #include <iostream>
 #include <string_view>
 
@@ -23,14 +27,19 @@ constexpr Command kCommands[] = {
     {"solve", "drz solve DATEI PLATZ [AUS [AUSPLATZ]] [--trace]", RunSolve},
     {"shuffle", "drz shuffle DATEI PLATZ --seed N [--independent] [AUS [AUSPLATZ]]", RunShuffle},
     {"check", "drz check DATEI [--level NAME]", RunCheck},
-    {"generate", "drz generate (--level NAME | --puzzle) --seed N AUS", RunGenerate},
+    {"generate", "drz generate (--level NAME | --puzzle [--force]) --seed N AUS", RunGenerate},
 };
+
+void PrintUsage(std::ostream& out) {
+    out << "Aufruf:\n";
+    for (const Command& command : kCommands) out << "  " << command.usage << "\n";
+    out << "  drz --help | --version\n"
+        << "PLATZ ist 0, 1, 2 oder 3; ohne AUS wird in DATEI und PLATZ gesichert.\n";
+}
 
 int Usage(std::string_view reason) {
     if (!reason.empty()) std::cerr << "drz: " << reason << "\n";
-    std::cerr << "Aufruf:\n";
-    for (const Command& command : kCommands) std::cerr << "  " << command.usage << "\n";
-    std::cerr << "PLATZ ist 0, 1, 2 oder 3; ohne AUS wird in DATEI und PLATZ gesichert.\n";
+    PrintUsage(std::cerr);
     return 2;
 }
 
@@ -39,6 +48,14 @@ int Usage(std::string_view reason) {
 int RunDrz(const Words& words) {
     if (words.empty()) return Usage("");
     const std::string& name = words[0];
+    if (name == "--help" || name == "-h") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    if (name == "--version") {
+        std::cout << "drz " DRZ_VERSION "\n";
+        return 0;
+    }
     for (const Command& command : kCommands) {
         if (command.name != name) continue;
         try {
