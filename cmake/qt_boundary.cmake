@@ -1,4 +1,4 @@
-# The toolkit boundary, checked in every build: each layer above platform compiles one probe with exactly the
+# The toolkit boundary, checked in every build with tests: each layer above platform compiles one probe with exactly the
 # include paths and definitions its own sources get, and the probe stops the build if a Qt header can be found
 # there. A control probe that does link Qt must find one, so the check cannot pass by looking in the wrong place.
 set(DRZ_QT_PROBE ${CMAKE_SOURCE_DIR}/cmake/qt_boundary_probe.cpp)
