@@ -16,36 +16,17 @@
 #include "oracle/puzzle_files.h"
 #include "platform/application.h"
 #include "platform/window.h"
+#include "support/board_scene.h"
 
 namespace drz {
 namespace {
 
-// A window with a puzzle on the screen, candidates shown.
-struct Scene {
-    Scene() {
-        window.Open(0, 0, 1478, 963);
-        board = oracle::LoadPuzzle("singles-1.txt");
-        options.ShowCandidates = true;
-        RedrawCells(d);
-        for (int x = 1; x <= 9 && !cx; ++x)
-            for (int y = 1; y <= 9 && !cx; ++y)
-                if (board.Cell(7, x, y) == 0) cx = x, cy = y;
-        panels.CurrentGrid = 7;
-    }
-    platform::MainWindow window;
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
-    InputState in;
-    int cx = 0, cy = 0;  // an empty cell of grid 7
-};
+using Scene = bench::BoardScene;
 
 // Made at the first benchmark, dropped in main while the toolkit is still there.
 std::unique_ptr<Scene> theScene;
 Scene& TheScene() {
-    if (!theScene) theScene = std::make_unique<Scene>();
+    if (!theScene) theScene = std::make_unique<Scene>(true);
     return *theScene;
 }
 

@@ -8,7 +8,7 @@ set(DRZ_GAMES_DIR games CACHE STRING "Where the commands dreizehner and drz go, 
 set(DRZ_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/dreizehner)
 set(DRZ_GAME_DIR ${CMAKE_INSTALL_LIBEXECDIR}/dreizehner)
 set(DRZ_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/dreizehner)
-set(DRZ_APP_ID de.dreizehner.Dreizehner)
+set(DRZ_APP_ID de.dreizehner.Dreizehner)  # also the game's desktop file name (top CMakeLists.txt)
 set(DRZ_PACKAGE_MAINTAINER "Mirav <mirav@dreizehner.invalid>" CACHE STRING "Maintainer field of the Debian package")
 
 if(TARGET drz)

@@ -16,7 +16,7 @@ constexpr int kScreenHeight = 945;
 
 enum class MixMode { Copy, Xor, Merge };  // Merge = bitwise OR with what is there
 
-// A saved rectangle of the screen, restored pixel for pixel.
+// A saved rectangle of the screen, restored pixel for pixel (at the device's resolution too).
 class Picture {
 public:
     Picture();
@@ -46,6 +46,10 @@ public:
 //  - Every primitive, text included, combines its colours under the mix mode; Restore alone copies plainly.
 //  - Everything is clipped to the screen.
 // Anti-aliasing is off for lines and text, so every pixel has one of the colours drawn and XOR undoes itself.
+// The picture the game draws and reads is this 1x image. Where the window shows it at another scale (resized, a
+// high-resolution screen), every operation is also drawn at that scale from the same coordinates: lines on the
+// device's pixel grid, text from glyphs of the scaled size (smooth where copied; where combined by XOR or OR,
+// sharp-edged, so that XOR still undoes itself), saved pictures restored at that resolution too.
 class Canvas {
 public:
     Canvas();
@@ -79,6 +83,12 @@ public:
     Rgb PixelAt(int x, int y) const;
     void Clear(Rgb colour);                        // the whole screen, e.g. the window background
     bool WritePng(const std::string& path) const;  // for tests and bug reports
+
+    // The scale the window shows the picture at (device pixels per screen pixel); at exactly 1 only the 1x image
+    // is kept. A change draws the whole picture anew at the new scale.
+    void SetDeviceScale(double scale);
+    double DeviceScale() const;
+    bool WriteDevicePng(const std::string& path) const;  // the picture as the window shows it
 
     struct Impl;
     Impl& impl() { return *impl_; }

@@ -5,12 +5,18 @@
 #include <functional>
 
 #include "platform/canvas.h"
+#include "platform/device_picture.h"
+#include "platform/draw_list.h"
 #include "platform/font_resolver.h"
 
 namespace drz::platform {
 
+// The 1x image is the picture the game and its tests read. Every operation is also recorded and, while the window
+// shows the picture at another scale, drawn a second time at the device's resolution.
 struct Canvas::Impl {
     QImage image{kScreenWidth, kScreenHeight, QImage::Format_RGB32};
+    DrawList list;
+    DevicePicture device;
     Rgb foreground{0, 0, 0};
     Rgb fill{255, 255, 255};
     int lineWidth = 1;
@@ -23,10 +29,18 @@ struct Canvas::Impl {
     void Changed() const {
         if (changed) changed();
     }
+    // Records the operation and draws it at the device's resolution (the 1x image has it already).
+    void Record(DrawOp op) {
+        device.Draw(op);
+        list.Add(std::move(op));
+    }
+    void RecordFill(const QRect& area, Rgb colour, MixMode mode);
 };
 
 struct Picture::Data {
     QImage image;
+    QPoint origin;      // where it was saved
+    DrawOps recording;  // what makes it again at any scale
 };
 
 }  // namespace drz::platform

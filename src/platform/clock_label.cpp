@@ -11,12 +11,15 @@ void ClockLabel::Create(const QRect& area, const QString& text, const QFont& fon
     background_ = background;
 }
 
-void ClockLabel::Paint(QPainter& painter) const {
+void ClockLabel::Paint(QPainter& painter, bool smooth) const {
     if (!exists_) return;
     painter.save();
     painter.setClipRect(area_);
     painter.fillRect(area_, background_);
-    painter.setFont(font_);
+    QFont font = font_;
+    if (smooth) font.setStyleStrategy(QFont::PreferAntialias);
+    painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+    painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(area_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
     painter.restore();

@@ -16,8 +16,8 @@ public:
     const QString& Text() const { return text_; }
     const QRect& Area() const { return area_; }
     // Draws the label in screen-picture coordinates: background, then the text left-aligned and vertically
-    // centred, clipped to the label.
-    void Paint(QPainter& painter) const;
+    // centred, clipped to the label. `smooth`: the picture is shown at another scale, the digits are smoothed.
+    void Paint(QPainter& painter, bool smooth = false) const;
 
 private:
     bool exists_ = false;

@@ -115,19 +115,7 @@ std::map<Key, ResolvedFont>& Cache() {
     return cache;
 }
 
-}  // namespace
-
-int PointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
-
-QFont BaseFont(const QString& face) {
-    QFont f(face.isEmpty() ? QString(kSansFace) : face);
-    f.setStyleStrategy(QFont::NoAntialias);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    f.setKerning(false);
-    return f;
-}
-
-const ResolvedFont& ResolveFont(const FontRequest& request) {
+const ResolvedFont& ResolveUncached(const FontRequest& request) {
     auto& cache = Cache();
     const Key key = KeyOf(request);
     auto it = cache.find(key);
@@ -147,7 +135,45 @@ const ResolvedFont& ResolveFont(const FontRequest& request) {
     return cache.emplace(key, std::move(r)).first->second;
 }
 
-void ClearFontCache() { Cache().clear(); }
+bool SameRequest(const FontRequest& a, const FontRequest& b) {
+    return a.kind == b.kind && a.heightPx == b.heightPx && a.widthPx == b.widthPx && a.weight == b.weight &&
+           a.fixedPitch == b.fixedPitch && a.points == b.points && a.face == b.face;
+}
+
+// The game asks for the same font many times in a row (a mark per cell): the last answer is kept at hand.
+struct LastRequest {
+    FontRequest request;
+    const ResolvedFont* font = nullptr;
+};
+LastRequest& Last() {
+    static LastRequest last;
+    return last;
+}
+
+}  // namespace
+
+int PointsToPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+
+QFont BaseFont(const QString& face) {
+    QFont f(face.isEmpty() ? QString(kSansFace) : face);
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setKerning(false);
+    return f;
+}
+
+const ResolvedFont& ResolveFont(const FontRequest& request) {
+    LastRequest& last = Last();
+    if (last.font && SameRequest(last.request, request)) return *last.font;
+    const ResolvedFont& font = ResolveUncached(request);
+    last = {request, &font};
+    return font;
+}
+
+void ClearFontCache() {
+    Last() = {};
+    Cache().clear();
+}
 
 void InstallFontSubstitutions() {
     const QStringList sans{kSansFace};

@@ -18,13 +18,14 @@ MainWindow::Impl::Impl()
           },
           [this] { input.ForgetButtons(); })),
       menus([this](int id) { MenuChosen(id); }) {
-    view = new ScreenWidget(screen.impl().image, clock, input, frame.get());
+    view = new ScreenWidget(screen, clock, input, frame.get());
     layout = new QVBoxLayout(frame.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(view);
     frame->setFocusProxy(view);
-    screen.impl().changed = [this] { view->update(); };
+    screen.impl().changed = [this] { view->RequestRepaint(); };
+    QObject::connect(&frameWatch, &QTimer::timeout, frame.get(), [this] { RefitOnceFramed(); });
 }
 
 MainWindow::Impl::~Impl() {
@@ -43,9 +44,7 @@ void MainWindow::Impl::InstallBar(QMenuBar* bar) {
     bar->setEnabled(menuEnabled);
     bar->show();
     // A bar installed on an open window must not take its rows from the screen area.
-    if (open)
-        frame->resize(std::max(frame->width(), kScreenWidth),
-                      std::max(frame->height(), bar->sizeHint().height() + kScreenHeight));
+    if (open && frame->size() == fittedSize) FitToScreen();
 }
 
 MainWindow::MainWindow() : impl_(std::make_unique<Impl>()) {}
@@ -62,19 +61,6 @@ std::string MainWindow::Title() const { return impl_->frame->windowTitle().toStd
 
 int MainWindow::ScreenWidth() const { return impl_->frame->screen()->geometry().width(); }
 int MainWindow::ScreenHeight() const { return impl_->frame->screen()->geometry().height(); }
-
-void MainWindow::Open(int x, int y, int width, int height) {
-    // The screen area always gets its full 1478 x 945 pixels, whatever the menu bar takes.
-    const QWidget* bar = impl_->layout->menuBar();
-    const int barHeight = bar ? bar->sizeHint().height() : 0;
-    impl_->frame->move(x, y);
-    impl_->frame->resize(std::max(width, kScreenWidth), std::max(height, barHeight + kScreenHeight));
-    impl_->frame->show();
-    impl_->frame->raise();
-    impl_->frame->activateWindow();
-    impl_->view->setFocus();
-    impl_->open = true;
-}
 
 void MainWindow::SetBackground(Rgb colour) {
     impl_->screen.Clear(colour);

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -30,11 +31,15 @@ void MixRect(QImage& image, const QRect& area, Rgb colour, MixMode mode);
 // Width 1 covers c, width 2 covers c-1 and c, width 5 covers c-2..c+2, width 7 covers c-3..c+3.
 inline int BandStart(int c, int width) { return c - width / 2; }
 
-// A line from (x1, y1) up to but excluding (x2, y2), `width` pixels thick.
-void MixLine(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour, MixMode mode);
+// Lines and outlines are disjoint rectangles, so that every pixel is combined once and XOR stays exact; the same
+// rectangles are drawn again at the device's resolution.
+using RectList = std::vector<QRect>;
 
-// The outline of the box with both corners included, each side a band of `width` pixels; every pixel once.
-void MixBoxOutline(QImage& image, int x1, int y1, int x2, int y2, int width, Rgb colour, MixMode mode);
+// A line from (x1, y1) up to but excluding (x2, y2), `width` pixels thick.
+RectList LineRects(int x1, int y1, int x2, int y2, int width);
+
+// The outline of the box with both corners included, each side a band of `width` pixels.
+RectList BoxOutlineRects(int x1, int y1, int x2, int y2, int width);
 
 // The part of the box that an outline of `width` leaves free (may be empty).
 QRect BoxInterior(int x1, int y1, int x2, int y2, int width);

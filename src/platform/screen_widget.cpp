@@ -4,20 +4,17 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
-
-#include "platform/canvas.h"
+#include "platform/canvas_impl.h"
 #include "platform/key_codes.h"
 
 namespace drz::platform {
 
-ScreenWidget::ScreenWidget(const QImage& image, const ClockLabel& label, InputRecorder& input, QWidget* parent)
-    : QWidget(parent), image_(image), label_(label), input_(input) {
+ScreenWidget::ScreenWidget(Canvas& canvas, const ClockLabel& label, InputRecorder& input, QWidget* parent)
+    : QWidget(parent), canvas_(canvas), label_(label), input_(input) {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(kScreenWidth / 8, kScreenHeight / 8);
+    setMinimumSize(kScreenWidth / 2, kScreenHeight / 2);  // smaller, no cell could be hit reliably
 }
 
 void ScreenWidget::SetSurround(const QColor& colour) {
@@ -27,42 +24,35 @@ void ScreenWidget::SetSurround(const QColor& colour) {
 
 QSize ScreenWidget::sizeHint() const { return {kScreenWidth, kScreenHeight}; }
 
-// The picture keeps its aspect. From twice its size on it is enlarged by whole numbers only, so every pixel
-// becomes a crisp square; below that it is scaled by any factor, smoothly.
-double ScreenWidget::Scale() const {
-    const double s = std::min(double(width()) / kScreenWidth, double(height()) / kScreenHeight);
-    return s >= 2.0 ? std::floor(s) : s;
+void ScreenWidget::RequestRepaint() {
+    if (repaintRequested_) return;
+    repaintRequested_ = true;
+    update();
 }
 
-QRect ScreenWidget::PictureRect() const {
-    const double s = Scale();
-    const int w = static_cast<int>(std::lround(kScreenWidth * s));
-    const int h = static_cast<int>(std::lround(kScreenHeight * s));
-    return {0, 0, w, h};  // anchored at the top-left corner
-}
+PictureGeometry ScreenWidget::Geometry() const { return PictureGeometry::For(size(), devicePixelRatioF()); }
 
 QPoint ScreenWidget::ToPicture(const QPointF& widgetPos) const {
-    const QRect r = PictureRect();
-    const double s = Scale();
-    return {static_cast<int>(std::floor((widgetPos.x() - r.left()) / s)),
-            static_cast<int>(std::floor((widgetPos.y() - r.top()) / s))};
+    return Geometry().ToPicture(widgetPos, devicePixelRatioF());
 }
 
+// The picture is drawn at the scale it is shown at (the canvas keeps it at that resolution), so it reaches the
+// screen device pixel for device pixel; only beyond the canvas's largest scale is it enlarged, smoothly.
 void ScreenWidget::paintEvent(QPaintEvent*) {
+    repaintRequested_ = false;
+    const double dpr = devicePixelRatioF();
+    const PictureGeometry g = Geometry();
+    canvas_.SetDeviceScale(g.scale);
+    const Canvas::Impl& picture = canvas_.impl();
+    const QImage& shown = picture.device.Active() ? picture.device.Image() : picture.image;
+    const QRectF target(QPointF(g.origin) / dpr, QSizeF(g.size) / dpr);
     QPainter p(this);
-    const QRect r = PictureRect();
-    if (r.size() != size()) p.fillRect(rect(), surround_);
-    const double s = Scale();
-    if (s == std::floor(s)) {
-        p.drawImage(r, image_);  // 1:1 or a whole-number enlargement: pixels repeated, never blurred
-    } else {
-        // Averaging over the covered pixels keeps thin lines and small text visible when the picture shrinks,
-        // which sampling would drop.
-        p.drawImage(r.topLeft(), image_.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
-    p.translate(r.topLeft());
-    p.scale(s, s);
-    label_.Paint(p);
+    if (g.size != size() * dpr) p.fillRect(rect(), surround_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, shown.size() != g.size);
+    p.drawImage(target, shown, QRectF(shown.rect()));
+    p.translate(target.topLeft());
+    p.scale(g.scale / dpr, g.scale / dpr);
+    label_.Paint(p, g.scale != 1);
 }
 
 void ScreenWidget::keyPressEvent(QKeyEvent* e) {

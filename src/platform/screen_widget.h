@@ -1,25 +1,27 @@
-// screen_widget.h — the widget that shows the screen picture (scaled with its aspect kept, anchored at the top-left)
-// and the clock label,
-// and hands the player's input, in picture pixels, to the recorder.
+// screen_widget.h — the widget that shows the screen picture (centred, aspect kept, drawn at the device's
+// resolution) and the clock label, and hands the player's input, in picture pixels, to the recorder.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QWidget>
 
+#include "platform/canvas.h"
 #include "platform/clock_label.h"
 #include "platform/input_recorder.h"
+#include "platform/picture_geometry.h"
 
 namespace drz::platform {
 
 class ScreenWidget : public QWidget {
 public:
-    ScreenWidget(const QImage& image, const ClockLabel& label, InputRecorder& input, QWidget* parent);
+    ScreenWidget(Canvas& canvas, const ClockLabel& label, InputRecorder& input, QWidget* parent);
 
     void SetSurround(const QColor& colour);  // shown around the picture when the aspect leaves room
-    QRect PictureRect() const;               // where the picture is shown, widget pixels
+    PictureGeometry Geometry() const;        // where the picture is shown, device pixels
     QPoint ToPicture(const QPointF& widgetPos) const;
     QSize sizeHint() const override;
+    void RequestRepaint();  // the picture changed: one repaint, however many operations come before it
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,12 +34,11 @@ protected:
     bool focusNextPrevChild(bool next) override;  // Tab is a key of the game, not a focus move
 
 private:
-    double Scale() const;
-
-    const QImage& image_;
+    Canvas& canvas_;
     const ClockLabel& label_;
     InputRecorder& input_;
     QColor surround_{180, 201, 208};
+    bool repaintRequested_ = false;
 };
 
 }  // namespace drz::platform

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/device_text.h"
 #include "platform/pixel_ops.h"
 
 namespace drz::platform {
@@ -52,6 +53,7 @@ QImage GlyphMask(const ResolvedFont& font, const QString& text, int width, int m
 struct Ink {
     int width = 0;
     std::vector<QPoint> pixels;
+    QRect bounds;  // of the pixels
 };
 
 Ink RenderInk(const ResolvedFont& font, const QString& text) {
@@ -62,7 +64,10 @@ Ink RenderInk(const ResolvedFont& font, const QString& text) {
     for (int y = 0; y < mask.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         for (int x = 0; x < mask.width(); ++x)
-            if (qGray(row[x]) < 128) ink.pixels.emplace_back(x - margin, y - margin);
+            if (qGray(row[x]) < 128) {
+                ink.pixels.emplace_back(x - margin, y - margin);
+                ink.bounds |= QRect(x - margin, y - margin, 1, 1);
+            }
     }
     return ink;
 }
@@ -93,12 +98,23 @@ void DrawText(QImage& image, const ResolvedFont& font, int x, int y, const QStri
     const Ink& ink = InkOf(font, text);
     if (style.opaque) MixRect(image, QRect(x, y, ink.width, font.CellHeight()), style.fill, style.mix);
     const std::uint32_t colour = style.foreground.Packed();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
     for (const QPoint& p : ink.pixels) {
         const int px = x + p.x(), py = y + p.y();
-        if (image.valid(px, py)) MixPixel(reinterpret_cast<QRgb*>(image.scanLine(py))[px], colour, style.mix);
+        if (image.valid(px, py)) MixPixel(reinterpret_cast<QRgb*>(bits + py * stride)[px], colour, style.mix);
     }
 }
 
-void ClearTextCache() { InkCache().clear(); }
+TextExtent ExtentOf(const ResolvedFont& font, const QString& text) {
+    if (text.isEmpty()) return {};
+    const Ink& ink = InkOf(font, text);
+    return {ink.width, ink.bounds};
+}
+
+void ClearTextCache() {
+    InkCache().clear();
+    ClearDeviceTextCache();
+}
 
 }  // namespace drz::platform

@@ -23,6 +23,13 @@ int TextWidth(const ResolvedFont& font, const QString& text);
 // fills its cells (text width x cell height) with the fill colour. Only pixels that are fully inked are drawn.
 void DrawText(QImage& image, const ResolvedFont& font, int x, int y, const QString& text, const TextStyle& style);
 
+// A text's width and the bounds of the pixels it inks, relative to the top-left corner of its first cell.
+struct TextExtent {
+    int width = 0;
+    QRect ink;  // empty for blanks
+};
+TextExtent ExtentOf(const ResolvedFont& font, const QString& text);
+
 // Forgets the rendered texts (the application object does this together with the fonts).
 void ClearTextCache();
 

@@ -2,6 +2,8 @@
 // (platform files and their tests only: it includes Qt, which the layers above cannot).
 #pragma once
 
+#include <QPoint>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <deque>
 #include <functional>
@@ -30,6 +32,11 @@ struct MainWindow::Impl {
     std::optional<InputEvent> Dispatch(const QueuedInput& entry);
     void MenuChosen(int id);
     void InstallBar(QMenuBar* bar);
+    // Sizes and places the window inside the screen's work area (window_placement.cpp); again once the window
+    // manager's frame is known, unless the player has resized the window meanwhile.
+    void FitToScreen();
+    void RefitOnceFramed();
+    QRect FittedFrame(const QMargins& margins) const;
 
     Canvas screen;
     InputRecorder input;
@@ -40,6 +47,10 @@ struct MainWindow::Impl {
     MenuRegistry menus;
     MenuHandle installedBar = 0;
     bool menuEnabled = true;
+    QPoint wantedPos;   // where Open() was asked to put the frame
+    QSize fittedSize;   // the size FitToScreen() gave the window last
+    QTimer frameWatch;  // waits for the window manager's frame after Open()
+    int frameChecks = 0, settledChecks = 0;
 
     bool open = false;     // Open() was called and the window has not been closed since
     bool closed = false;   // Close() was called: the window is gone for good

@@ -18,9 +18,11 @@ public:
     virtual std::string Title() const = 0;
     virtual int ScreenWidth() const = 0;  // of the desktop the window opens on
     virtual int ScreenHeight() const = 0;
-    // Places the window (its frame at x, y) and sizes it; shows and activates it. However small the size asked,
-    // the screen area gets at least 1478 x 945 pixels below the menu bar, shown 1:1 at its top-left. When the
-    // player resizes the window the picture is scaled with its aspect kept; pointer positions are mapped back.
+    // Places the window (its frame at x, y) and sizes it; shows and activates it. Wherever the screen's work area
+    // allows, the screen area gets its own 1478 x 945 pixels below the menu bar (whatever size is asked), the
+    // frame moved only as far as needed to lie inside the work area; on a smaller screen the window opens scaled
+    // down, aspect kept, centred in the work area. At any size the picture is shown centred with its aspect kept,
+    // rendered at the device's resolution; pointer positions are mapped back to screen pixels.
     virtual void Open(int x, int y, int width, int height) = 0;
     virtual void SetBackground(Rgb colour) = 0;  // fills the screen picture with it
     virtual bool IsOpen() const = 0;
@@ -29,7 +31,7 @@ public:
     // screen's logical resolution).
     virtual bool LargeFonts() const = 0;
 
-    // Everything the game draws goes here; the window shows it (scaled when the window is resized).
+    // Everything the game draws goes here; the window shows it at any size, drawn at its resolution.
     virtual Canvas& Screen() = 0;
 
     virtual void SetCursor(Cursor cursor) = 0;

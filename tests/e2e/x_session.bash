@@ -10,13 +10,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log"; exit 1; }
 
-start_x_session() {
+start_x_session() {  # start_x_session [WIDTHxHEIGHT] — a full-HD screen unless told
   for tool in Xvfb openbox xdotool wmctrl convert; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (make deps installs it)"
   done
   # A display number of our own: Xvfb picks a free one and tells it through a pipe.
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start"

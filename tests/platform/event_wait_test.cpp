@@ -232,19 +232,6 @@ TEST_F(EventWaitTest, WaitingForTheButtonsBlocksUntilTheRelease) {
     EXPECT_EQ(w.WaitEvent().message, kRightButtonDown) << "the press is still there for the game";
 }
 
-TEST_F(EventWaitTest, ResizedWindowMapsThePointerBackToPicturePixels) {
-    ScreenWidget* view = WindowParts(w).view;
-    view->resize(kScreenWidth / 2, kScreenHeight);  // half as wide: the picture at half size
-    const QRect r = view->PictureRect();
-    EXPECT_EQ(r.width(), kScreenWidth / 2);
-    EXPECT_NEAR(r.height(), kScreenHeight / 2.0, 1);
-    EXPECT_EQ(view->ToPicture(QPointF(r.left(), r.top())), QPoint(0, 0));
-    const QPoint p = view->ToPicture(QPointF(r.left() + 100.5, r.top() + 50.5));
-    EXPECT_EQ(p, QPoint(201, 101));
-    view->resize(kScreenWidth, kScreenHeight);
-    EXPECT_EQ(view->ToPicture(QPointF(1477.5, 944.5)), QPoint(1477, 944));
-}
-
 TEST_F(EventWaitTest, CloseRequestRunsTheCloseHandlerInsideTheWait) {
     int asked = 0;
     w.SetCloseHandler([&] { ++asked; });
@@ -312,23 +299,6 @@ TEST_F(EventWaitTest, PauseKeepsInputForLater) {
     Pause(60);
     EXPECT_GE(t.elapsed(), 55);
     EXPECT_EQ(w.WaitEvent().param, 'a');
-}
-
-TEST_F(EventWaitTest, ShrunkPictureKeepsThinLinesAndWholeEnlargementsStayCrisp) {
-    ScreenWidget* view = WindowParts(w).view;
-    Canvas& screen = w.Screen();
-    screen.Clear({255, 255, 255});
-    screen.SetForeground({0, 0, 0});
-    screen.Line(101, 0, 101, 200);  // one pixel wide, at an odd column that halving by sampling would skip
-    view->resize(kScreenWidth / 2, kScreenHeight / 2);
-    const QImage half = view->grab().toImage();
-    EXPECT_LT(qGray(half.pixel(50, 50)), 200) << "the line is still to be seen";
-    view->resize(kScreenWidth * 2 + 300, kScreenHeight * 2 + 100);  // 2.1 times: shown at exactly twice the size
-    EXPECT_EQ(view->PictureRect(), QRect(0, 0, 2 * kScreenWidth, 2 * kScreenHeight));
-    const QImage twice = view->grab().toImage();
-    for (int x : {202, 203}) EXPECT_EQ(twice.pixel(x, 50), qRgb(0, 0, 0)) << x;
-    for (int x : {201, 204}) EXPECT_EQ(twice.pixel(x, 50), qRgb(255, 255, 255)) << x;
-    EXPECT_EQ(view->ToPicture(QPointF(203.5, 51.5)), QPoint(101, 25));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // The main window: placement, title, background, the clock label over the screen, large fonts, time.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QPainter>
 #include <QTimer>
 #include <thread>
@@ -131,6 +134,19 @@ TEST_F(ClockLabelTest, ScaledViewScalesTheLabelWithThePicture) {
     const QImage shown = view->grab().toImage();
     EXPECT_EQ(shown.pixelColor(1236 / 2 + 1, 832 / 2 + 1), QColor(Qt::white));
     EXPECT_EQ(shown.pixelColor(1230 / 2, 820 / 2), QColor(180, 201, 208));
+}
+
+TEST(Desktop, EveryWindowCarriesTheGameIconAndTheDesktopFileName) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "de.dreizehner.Dreizehner");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Dreizehner") << "the window class of the desktop entry";
+    const QIcon icon = QApplication::windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    MainWindow w;
+    EXPECT_EQ(WindowParts(w).frame->windowIcon().cacheKey(), icon.cacheKey());
+    QDialog dialog;  // the help window and the dialogs are top-level windows of their own
+    EXPECT_EQ(dialog.windowIcon().cacheKey(), icon.cacheKey());
 }
 
 TEST(LargeFonts, TwelvePointsInWholePixels) {
