@@ -37,8 +37,7 @@ void BM_ClickUntilPadShown(benchmark::State& state) {
         s.window.PostInput({platform::kLeftButtonDown, 1, px, py});
         const platform::InputEvent click = s.window.WaitEvent();
         const std::optional<CellHit> hit = HitTest(click.x, click.y);
-        s.panels.CurrentGrid = static_cast<std::int16_t>(hit->grid);
-        DrawPickerPad(s.d, s.in, hit->column, hit->row);
+        DrawPickerPad(s.d, s.in, {hit->grid, hit->column, hit->row});
         state.PauseTiming();
         s.window.Screen().Restore(s.in.SavedBackground, CellLeft(7, s.cx) - 8, CellTop(7, s.cy) - 8);
         s.in.BackgroundSaved = false;
@@ -49,39 +48,41 @@ BENCHMARK(BM_ClickUntilPadShown)->Unit(benchmark::kMicrosecond);
 
 void BM_HoverChange(benchmark::State& state) {
     Scene& s = TheScene();
-    s.in.PadLeft = CellLeft(7, s.cx) - 8, s.in.PadTop = CellTop(7, s.cy) - 8;
-    s.in.PadColumn = s.cx, s.in.PadRow = s.cy;
-    DrawPickerPad(s.d, s.in, s.cx, s.cy);
+    s.in.PadCell = {7, s.cx, s.cy};
+    const PadCorner corner = PadCornerOf(s.in.PadCell);
+    DrawPickerPad(s.d, s.in, s.in.PadCell);
     s.in.PickerActive = true;
     int n = 0;
     for (auto _ : state) {
         n = (n + 4) % 9;  // a different square every time
-        const int x = s.in.PadLeft + 15 * (n % 3) + 7, y = s.in.PadTop + 15 * (n / 3) + 7;
-        Win_0_MouseMove(s.d, s.in, 0, 0, float(x), float(y));
+        PointerMoved(s.d, s.in, corner.left + 15 * (n % 3) + 7, corner.top + 15 * (n / 3) + 7);
     }
     s.in.PickerActive = false;
-    s.window.Screen().Restore(s.in.SavedBackground, s.in.PadLeft, s.in.PadTop);
+    s.window.Screen().Restore(s.in.SavedBackground, corner.left, corner.top);
     s.in.BackgroundSaved = false;
 }
 BENCHMARK(BM_HoverChange)->Unit(benchmark::kMicrosecond);
 
 void BM_DigitApplied(benchmark::State& state) {
     Scene& s = TheScene();
+    const CellRef cell{7, s.cx, s.cy};
     int digit = 1;
     for (auto _ : state) {
         digit = digit % 9 + 1;
-        s.panels.CurrentGrid = 7;
-        DrawPickerPad(s.d, s.in, s.cx, s.cy);
+        DrawPickerPad(s.d, s.in, cell);
         s.window.PostInput({platform::kChar, '0' + digit, 0, 0});
-        OpenPicker(s.d, s.in, s.cx, s.cy);  // restore, cell drawn, shared copies, candidates
-        ShowDigitCounts(s.d);               // counts and the status verdict
+        const PadChoice choice = OpenPicker(s.d, s.in, cell);  // the pad restored
+        // The step (both copies, candidates, counts, verdict), then its cells, marks and the panels.
+        const EditStep step = EnterDigit(s.board, cell, choice.digit, CandidateRule(s.options));
+        DrawStepCells(s.d, step);
+        ShowDigitCounts(s.d, step.verdict);
     }
 }
 BENCHMARK(BM_DigitApplied)->Unit(benchmark::kMicrosecond);
 
 void BM_RedrawCellsWithCandidates(benchmark::State& state) {
     Scene& s = TheScene();
-    for (auto _ : state) RedrawCells(s.d);
+    for (auto _ : state) RedrawCells(s.d, Refresh(s.board, CandidateRule(s.options)).verdict);
 }
 BENCHMARK(BM_RedrawCellsWithCandidates)->Unit(benchmark::kMicrosecond);
 

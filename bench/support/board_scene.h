@@ -17,12 +17,12 @@ struct BoardScene {
         board = oracle::LoadPuzzle("singles-1.txt");
         options.ShowCandidates = true;
         window.SetBackground({180, 201, 208});
-        DrawBoard(d);
-        RedrawCells(d);
+        const Verdict verdict = Refresh(board, CandidateRule(options)).verdict;
+        DrawBoard(d, verdict);
+        RedrawCells(d, verdict);
         for (int x = 1; x <= 9 && !cx; ++x)
             for (int y = 1; y <= 9 && !cx; ++y)
                 if (board.Cell(7, x, y) == 0) cx = x, cy = y;
-        panels.CurrentGrid = 7;
     }
     platform::MainWindow window;
     Board board;

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "board/board_layers.h"
+#include "board/geometry.h"
+
 namespace drz {
 
 struct OutlineEdge {
@@ -41,8 +44,12 @@ constexpr std::array<std::array<int, 4>, 4> kHoleFrames = {{
     {735, 424, 807, 471},
 }};
 
-// The sixteen shared boxes are outlined in red: left edges 29 + a, top edges 35 + b.
-constexpr std::array<int, 4> kSharedBoxA = {198, 396, 594, 792};
-constexpr std::array<int, 4> kSharedBoxB = {150, 300, 450, 600};
+// The sixteen shared boxes are outlined in red: left edges 29 + a, top edges 35 + b (pixels of the lattice
+// columns and rows where they lie).
+constexpr std::array<int, 4> kSharedBoxA = {kCellWidth * kSharedBoxLattice[0], kCellWidth* kSharedBoxLattice[1],
+                                            kCellWidth* kSharedBoxLattice[2], kCellWidth* kSharedBoxLattice[3]};
+constexpr std::array<int, 4> kSharedBoxB = {kCellHeight * kSharedBoxLattice[0], kCellHeight* kSharedBoxLattice[1],
+                                            kCellHeight* kSharedBoxLattice[2], kCellHeight* kSharedBoxLattice[3]};
+static_assert(kSharedBoxA[0] == 198 && kSharedBoxB[3] == 600);
 
 }  // namespace drz

@@ -1,7 +1,9 @@
-// The static board picture: hole frames, outer bevel, the thirteen grids and the red shared boxes.
-#include "board/geometry.h"
+// The static board picture: hole frames, outer bevel, the thirteen grids and the red shared boxes; the lines
+// are the layers the print draws too.
+#include "board/board_layers.h"
 #include "display/board_outline.h"
 #include "display/board_view.h"
+#include "display/cell_geometry.h"
 #include "display/drawing.h"
 #include "display/panels.h"
 
@@ -18,41 +20,41 @@ void DrawOuterBevel(Display& d) {
     }
 }
 
+void Outline(platform::Canvas& s, const LatticeBox& box) {
+    const ScreenBox b = ScreenBoxOf(box);
+    s.BoxOutline(b.x1, b.y1, b.x2, b.y2);
+}
+
 void DrawSharedBoxOutlines(Display& d) {
     d.screen.SetLineWidth(2);
     d.screen.SetForeground(Colour(1));
-    for (int a : kSharedBoxA) {
-        for (int b : kSharedBoxB) d.screen.BoxOutline(29 + a, 35 + b, 29 + a + 99, 35 + b + 75);
-    }
+    ForEachSharedBoxLine([&](const LatticeBox& box) { Outline(d.screen, box); });
     d.screen.SetLineWidth(1);
 }
 
 }  // namespace
 
-void DrawGrid(Display& d, int x0, int y0) {
+void DrawGrid(Display& d, int k) {
     platform::Canvas& s = d.screen;
+    const int x0 = GridOriginX[k], y0 = GridOriginY[k];
     SetColours(d, 0, 15);
     s.SetLineWidth(1);
     s.FilledBox(x0 - 1, y0 - 1, x0 + 297, y0 + 225);
-    for (int r = 1; r <= 9; ++r) {
-        for (int c = 1; c <= 9; ++c) s.BoxOutline(x0 + 33 * (c - 1), y0 + 25 * (r - 1), x0 + 33 * c, y0 + 25 * r);
-    }
+    ForEachCellLine(k, [&](const LatticeBox& box) { Outline(s, box); });
     s.SetLineWidth(2);
     SetColours(d, 4, 15);
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 3; ++c) s.BoxOutline(x0 + 99 * (c - 1), y0 + 75 * (r - 1), x0 + 99 * c, y0 + 75 * r);
-    }
+    ForEachBoxLine(k, [&](const LatticeBox& box) { Outline(s, box); });
     LeaveDefaultState(d);
 }
 
-void DrawBoard(Display& d) {
+void DrawBoard(Display& d, const Verdict& verdict) {
     d.screen.SetMix(platform::MixMode::Copy);
     for (const auto& f : kHoleFrames) DrawFrame3D(d, 1, 2, f[0], f[1], f[2], f[3]);
     DrawOuterBevel(d);
-    for (int k = 1; k <= kGridCount; ++k) DrawGrid(d, GridOriginX[k], GridOriginY[k]);
+    for (int k = 1; k <= kGridCount; ++k) DrawGrid(d, k);
     DrawSharedBoxOutlines(d);
     LeaveDefaultState(d);
-    DrawStatisticsPanel(d);
+    DrawStatisticsPanel(d, verdict);
     DrawLevelPanel(d);
     DrawClockPanel(d);
     LeaveDefaultState(d);

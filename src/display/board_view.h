@@ -3,19 +3,23 @@
 
 #include <string_view>
 
+#include "board/geometry.h"
 #include "display/display.h"
+#include "model/board_edit.h"
 
 namespace drz {
 
 void UseFont(Display& d, int code);  // 4, 6, 8, 14, 20; any other code: "System" 9.75 pt
 void DrawFrame3D(Display& d, int sunken, int thickness, int x1, int y1, int x2, int y2);
 void DrawLabel(Display& d, int fontCode, int colour, int x, int y, std::string_view text);
-void DrawBoard(Display& d);  // static board, then the statistics, level and clock panels
-void DrawGrid(Display& d, int x0, int y0);
-void DrawGivenCell(Display& d, int x, int y, int digit);  // of grid d.panels.CurrentGrid; stores the given
-void DrawCell(Display& d, int x, int y, int digit);       // of grid d.panels.CurrentGrid; sets SolverProgress
-void RedrawCells(Display& d);                             // every cell, counts and status, candidate marks
-void RefreshCandidates(Display& d);                       // recompute (stops the clock) when shown, merge, draw
+void DrawBoard(Display& d, const Verdict& verdict);       // static board, then the statistics, level and clock panels
+void DrawGrid(Display& d, int k);                         // its white field, cell lines and box lines
+void DrawGivenCell(Display& d, CellRef cell, int digit);  // the face of a given, light grey
+void DrawCell(Display& d, CellRef cell, int digit);       // the face of an entry, white
+void RedrawCells(Display& d, const Verdict& verdict);     // every cell, counts and status, candidate marks
+// The faces of the cells whose digit or given the step changed, then the marks when the step touched them or
+// recomputed them.
+void DrawStepCells(Display& d, const EditStep& step);
 void DrawCandidates(Display& d);
 
 // The glyph of digit 1..9 as the options show it: "1".."9" or "A".."I".

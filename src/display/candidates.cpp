@@ -1,10 +1,8 @@
-// Candidate marks: recomputed while they are shown, drawn small inside the empty cells.
+// Candidate marks, drawn small inside the empty cells.
 #include "display/board_view.h"
 #include "display/cell_geometry.h"
-#include "display/clock.h"
 #include "display/drawing.h"
 #include "display/font_codes.h"
-#include "engine/rules.h"
 
 namespace drz {
 
@@ -58,17 +56,6 @@ void DrawCandidates(Display& d) {
         }
     }
     LeaveDefaultState(d);
-}
-
-void RefreshCandidates(Display& d) {
-    if (d.options.ShowCandidates) {
-        // A game in which the candidates were shown is not timed.
-        d.clock.ClockRunning = false;
-        UpdateClock(d);
-        ComputeCandidates(d.board);
-    }
-    MergeSharedCandidates(d.board);
-    DrawCandidates(d);
 }
 
 }  // namespace drz

@@ -1,6 +1,7 @@
 // cell_geometry.h — where a cell of a grid lies on the screen, and where its face and glyphs go.
 #pragma once
 
+#include "board/board_layers.h"
 #include "board/geometry.h"
 
 namespace drz {
@@ -8,6 +9,16 @@ namespace drz {
 // Left and top pixel of cell (x, y) of grid k: the cell's own left and top lines.
 constexpr int CellLeft(int k, int x) { return GridOriginX[k] + kCellWidth * (x - 1); }
 constexpr int CellTop(int k, int y) { return GridOriginY[k] + kCellHeight * (y - 1); }
+
+// A lattice rectangle in screen pixels: its lines from (x1, y1) to (x2, y2).
+struct ScreenBox {
+    int x1, y1, x2, y2;
+};
+constexpr ScreenBox ScreenBoxOf(const LatticeBox& b) {
+    const int x1 = GridOriginX[1] + kCellWidth * b.column;
+    const int y1 = GridOriginY[1] + kCellHeight * b.row;
+    return {x1, y1, x1 + kCellWidth * b.columns, y1 + kCellHeight * b.rows};
+}
 
 // The face of a cell: inside its lines, one pixel short where a two-pixel box line runs along it.
 struct FaceBox {

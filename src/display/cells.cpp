@@ -13,14 +13,9 @@ namespace {
 constexpr std::string_view kNumerals[10] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::string_view kLetters[10] = {"", "A", "B", "C", "D", "E", "F", "G", "H", "I"};
 
-// RedrawCells leaves CurrentGrid at 14: then no grid is addressed and nothing is drawn or stored.
-bool GridAddressed(const Display& d) { return d.panels.CurrentGrid >= 1 && d.panels.CurrentGrid <= kGridCount; }
-
-void DrawFace(Display& d, int x, int y, int digit, int background) {
-    if (!GridAddressed(d)) return;
-    const int k = d.panels.CurrentGrid;
+void DrawFace(Display& d, CellRef cell, int digit, int background) {
     UseFont(d, kFontDigit);
-    const FaceBox f = CellFace(k, x, y);
+    const FaceBox f = CellFace(cell.k, cell.x, cell.y);
     SetColours(d, background, background);
     d.screen.SetMix(platform::MixMode::Copy);
     d.screen.SetLineWidth(1);
@@ -33,6 +28,23 @@ void DrawFace(Display& d, int x, int y, int digit, int background) {
     LeaveDefaultState(d);
 }
 
+// Both copies of a shared cell lie on the same pixels: the one in the higher-numbered grid needs no face.
+bool IsSecondaryCopy(CellRef cell) {
+    const auto partner = PartnerCell(cell.k, cell.x, cell.y);
+    return partner && partner->k < cell.k;
+}
+
+void DrawCurrentFace(Display& d, CellRef c) {
+    const int given = d.board.Given(c.k, c.x, c.y);
+    if (given != 0) {
+        DrawGivenCell(d, c, given);
+    } else {
+        DrawCell(d, c, d.board.Cell(c.k, c.x, c.y));
+    }
+}
+
+bool TouchesMarks(StepKind kind) { return kind == StepKind::ToggleMark || kind == StepKind::ClearMarks; }
+
 }  // namespace
 
 std::string_view DigitGlyph(const Options& options, int digit) {
@@ -40,37 +52,32 @@ std::string_view DigitGlyph(const Options& options, int digit) {
     return options.ShowNumerals ? kNumerals[digit] : kLetters[digit];
 }
 
-void DrawGivenCell(Display& d, int x, int y, int digit) {
-    DrawFace(d, x, y, digit, 7);
-    if (GridAddressed(d)) d.board.Given(d.panels.CurrentGrid, x, y) = static_cast<std::uint8_t>(digit);
-}
+void DrawGivenCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, 7); }
 
-void DrawCell(Display& d, int x, int y, int digit) {
-    DrawFace(d, x, y, digit, 15);
-    d.panels.SolverProgress = true;
-}
+void DrawCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, 15); }
 
-void RedrawCells(Display& d) {
+void RedrawCells(Display& d, const Verdict& verdict) {
     for (int k = 1; k <= kGridCount; ++k) {
-        d.panels.CurrentGrid = static_cast<std::int16_t>(k);
         for (int x = 1; x <= 9; ++x) {
             for (int y = 1; y <= 9; ++y) {
-                const int given = d.board.Given(k, x, y);
-                if (given != 0) {
-                    DrawGivenCell(d, x, y, given);
-                } else {
-                    DrawCell(d, x, y, d.board.Cell(k, x, y));
-                }
+                DrawCurrentFace(d, {k, x, y});
             }
         }
     }
-    d.panels.CurrentGrid = kGridCount + 1;
-    ShowDigitCounts(d);
-    if (d.options.ShowCandidates) {
-        RefreshCandidates(d);
-    } else {
-        DrawCandidates(d);
+    ShowDigitCounts(d, verdict);
+    DrawCandidates(d);
+}
+
+void DrawStepCells(Display& d, const EditStep& step) {
+    // The cell a digit or a clear was aimed at gets its face even when it held that already: a clear
+    // covers the marks of the cell.
+    if (step.cell && !TouchesMarks(step.kind)) DrawCurrentFace(d, *step.cell);
+    for (const CellChange& c : step.changes) {
+        if (c.oldValue == c.newValue && c.oldGiven == c.newGiven) continue;
+        if (IsSecondaryCopy(c.cell) || c.cell == step.cell) continue;
+        DrawCurrentFace(d, c.cell);
     }
+    if (step.candidatesRecomputed || TouchesMarks(step.kind)) DrawCandidates(d);
 }
 
 }  // namespace drz

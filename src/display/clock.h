@@ -24,11 +24,15 @@ std::string FinalClockText(int hours, int minutes, double seconds);
 std::string FinalClockTextFor(double elapsedSeconds);
 
 struct Display;
-// Writes the clock text (user-interface thread); when BoardSolved is set, takes the final time, stops the
-// clock and records it. Within the same elapsed second as the last update the label keeps its text.
+// Writes the clock text (user-interface thread); when BoardSolved is set, takes the final time first. Within
+// the same elapsed second as the last update the label keeps its text.
 void UpdateClock(Display& d);
 // The same at a given timer value (seconds, the clock's time base).
 void UpdateClockAt(Display& d, double now);
+// Stops the clock and shows its final time, "hh:mm:ss.s", on the label; returns it (also kept in SolveTime).
+// The label keeps it until the next update, so the hall of fame can be recorded while it is shown.
+std::string TakeFinalTime(Display& d);
+std::string TakeFinalTimeAt(Display& d, double now);
 
 // Runs the clock thread while ClockRunning is set. The label text is handed to postText, which must deliver
 // it to the user-interface thread; the thread itself touches no widget. Polls every 50 ms.

@@ -18,21 +18,23 @@ void WriteClockText(Display& d, const std::string& text) {
     d.window.PostClockText(text);
 }
 
-void TakeFinalTime(Display& d, double now) {
+}  // namespace
+
+std::string TakeFinalTimeAt(Display& d, double now) {
     ClockState& c = d.clock;
     const double elapsed = now - c.StartTime;
     StoreElapsed(c, elapsed);
     c.SolveTime = FinalClockTextFor(elapsed);
     c.ClockRunning = false;
     WriteClockText(d, c.SolveTime);
-    if (c.RecordCompletionTime) c.RecordCompletionTime();
+    return c.SolveTime;
 }
 
-}  // namespace
+std::string TakeFinalTime(Display& d) { return TakeFinalTimeAt(d, platform::Timer()); }
 
 void UpdateClockAt(Display& d, double now) {
     ClockState& c = d.clock;
-    if (c.BoardSolved && c.ClockRunning) TakeFinalTime(d, now);
+    if (c.BoardSolved && c.ClockRunning) TakeFinalTimeAt(d, now);
     if (!c.ClockRunning) {
         c.LastTick = -1.0;
         WriteClockText(d, kClockIdleText);

@@ -28,7 +28,6 @@ void UseFont(Display& d, int code) {
     const bool large = d.window.LargeFonts();
     d.screen.SetFont(FontForCode(code, large));
     if (SetsLargeFontFallback(code, large)) d.panels.LargeFontFallback = true;  // never reset
-    d.panels.FontCode = code;
 }
 
 }  // namespace drz

@@ -1,11 +1,11 @@
 // The level panel: number of givens and the level name.
-#include "board/board_ops.h"
 #include "board/geometry.h"
 #include "display/board_view.h"
 #include "display/drawing.h"
 #include "display/font_codes.h"
 #include "display/panel_layout.h"
 #include "display/panels.h"
+#include "model/verdict.h"
 
 namespace drz {
 
@@ -17,7 +17,7 @@ void DrawLevelPanel(Display& d) {
 }
 
 void ShowGivenCount(Display& d) {
-    d.panels.GivenCount = static_cast<std::int16_t>(CountGivens(d.board));
+    d.panels.GivenCount = static_cast<std::int16_t>(CountDistinctGivens(d.board));
     UseFont(d, kFontText);
     std::string count = RightAligned(d.panels.GivenCount, 2) + " ";
     if (d.panels.LargeFontFallback && d.panels.GivenCount < 10) count += "   ";

@@ -4,15 +4,17 @@
 #include <string_view>
 
 #include "display/display.h"
+#include "model/verdict.h"
 
 namespace drz {
 
-void DrawStatisticsPanel(Display& d);  // panel, counts, then the status panel
-void ShowDigitCounts(Display& d);      // recount, write the counts, then the status
-void DrawStatusPanel(Display& d);
-void ShowBoardStatus(Display& d);  // judge the board, set and write StatusText (beeps on a wrong digit)
+// The panels draw the verdict they are given; StatusText becomes the verdict's text.
+void DrawStatisticsPanel(Display& d, const Verdict& verdict);  // panel, counts, then the status panel
+void ShowDigitCounts(Display& d, const Verdict& verdict);      // the counts, then the status
+void DrawStatusPanel(Display& d, const Verdict& verdict);
+void ShowBoardStatus(Display& d, const Verdict& verdict);  // StatusText from the verdict, written
 void DrawLevelPanel(Display& d);
-void ShowGivenCount(Display& d);  // recount givens, write it and the level name
+void ShowGivenCount(Display& d);  // count the givens, write it and the level name
 void DrawHelpPanel(Display& d);
 void ShowHelpText(Display& d);
 void DrawClockPanel(Display& d);

@@ -1,10 +1,12 @@
-// state.h — the options, panel texts and clock state the application owns and the display reads and writes.
+// state.h — the options, panel texts and clock state the application owns; the display reads them and keeps
+// the panel texts it draws.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "model/board_edit.h"
 
 namespace drz {
 
@@ -13,24 +15,24 @@ struct Options {
     std::int16_t CurrentLevel = 0;  // 0..3, index into LevelName
     bool ShowNumerals = true;       // digits as numerals ("&Zahlen") or letters A..I ("&Buchstaben")
     bool SymmetricPuzzle = true;    // "Rätsel-Symmetrie": shuffles keep a point-symmetric layout
-    bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every change
-    bool UseHtmlHelp = false;
-    bool OwnBoardEntry = false;  // own-board entry in progress: cell input writes givens
-    bool IgnoreEscape = false;   // Escape ends no game loop: set when Escape closes a pad or the exit question or
-                                 // the hall of fame closes; cleared by the next menu command or pad
-    std::string KeyPrefix;       // "K" after K was released in a game loop
-    std::string BoardFile;       // file the next load or save uses
+    bool ShowCandidates = false;    // "Zeige &Kandidaten": marks recomputed after every step
+    bool IgnoreEscape = false;      // Escape ends no game loop: set when Escape closes a pad or the exit question or
+                                    // the hall of fame closes; cleared by the next menu command or pad
+    std::string KeyPrefix;          // "K" after K was released in a game loop
+    std::string BoardFile;          // file the next load or save uses
 };
+
+// How the steps treat the candidate marks under these options.
+inline Candidates CandidateRule(const Options& options) {
+    return options.ShowCandidates ? Candidates::Computed : Candidates::AsMarked;
+}
 
 // What the panels show, and the small drawing state the display keeps between calls.
 struct PanelState {
     std::string HelpText = "Bitte Menupunkt auswählen!";
-    std::string StatusText;  // "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
+    std::string StatusText;  // the verdict shown last: "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
     std::int16_t GivenCount = 0;
-    std::int16_t CurrentGrid = 1;    // the grid cell drawing and cell input address
     bool LargeFontFallback = false;  // set once when the desktop uses large fonts
-    bool SolverProgress = false;     // set by every cell drawn; the solver clears it at each pass
-    int FontCode = 0;                // code of the font UseFont selected last
 };
 
 // The game clock. The clock thread reads and writes these beside the user-interface thread, so everything
@@ -48,8 +50,6 @@ struct ClockState {
     // time posted earlier can arrive after it.
     std::atomic<int> PostsInFlight{0};
     std::string SolveTime;  // final time for the hall of fame; "X" while a game runs (UI thread only)
-    // Ranks SolveTime in the hall of fame and may ask for a name; set by the application (UI thread only).
-    std::function<void()> RecordCompletionTime;
 };
 
 }  // namespace drz

@@ -1,11 +1,9 @@
-// The statistics panel (how often each digit stands on the board) and the status panel (the verdict).
-#include "board/board_ops.h"
+// The statistics panel (how often each digit stands on the board) and the status panel: both draw a verdict.
 #include "display/board_view.h"
 #include "display/drawing.h"
 #include "display/font_codes.h"
 #include "display/panel_layout.h"
 #include "display/panels.h"
-#include "engine/rules.h"
 
 namespace drz {
 
@@ -27,7 +25,7 @@ void DrawDigitHeader(Display& d) {
 
 }  // namespace
 
-void DrawStatisticsPanel(Display& d) {
+void DrawStatisticsPanel(Display& d, const Verdict& verdict) {
     DrawPanelFrame(d, kStatisticsPanel);
     UseFont(d, kFontText);
     OpaqueText(d, kStatX + 16, kStatY + 32, d.options.ShowNumerals ? "Zahlen" : "Ziffer");
@@ -35,33 +33,24 @@ void DrawStatisticsPanel(Display& d) {
     DrawDigitHeader(d);
     d.screen.Line(kStatX + 12, kStatY + 46, kStatX + 294, kStatY + 46);
     d.screen.Line(kStatX + 69, kStatY + 28, kStatX + 69, kStatY + 67);
-    ShowDigitCounts(d);
-    DrawStatusPanel(d);
+    ShowDigitCounts(d, verdict);
+    DrawStatusPanel(d, verdict);
 }
 
-void ShowDigitCounts(Display& d) {
-    CountDigits(d.board);
+void ShowDigitCounts(Display& d, const Verdict& verdict) {
     UseFont(d, kFontText);
     const int x0 = d.panels.LargeFontFallback ? 1196 : 1200;
-    for (int v = 1; v <= 9; ++v) OpaqueText(d, x0 + 24 * v, 331, RightAligned(d.board.DigitCount[v], 3));
-    ShowBoardStatus(d);
+    for (int v = 1; v <= 9; ++v) OpaqueText(d, x0 + 24 * v, 331, RightAligned(verdict.counts[v], 3));
+    ShowBoardStatus(d, verdict);
 }
 
-void DrawStatusPanel(Display& d) {
+void DrawStatusPanel(Display& d, const Verdict& verdict) {
     DrawPanelFrame(d, kStatusPanel);
-    ShowBoardStatus(d);
+    ShowBoardStatus(d, verdict);
 }
 
-void ShowBoardStatus(Display& d) {
-    SyncSharedBoxes(d.board);
-    const bool valid = BoardValid(d.board);
-    d.panels.StatusText = "Falsche Zahl! ";
-    if (valid) {
-        d.panels.StatusText = "Keine Fehler! ";
-    } else {
-        platform::Beep();
-    }
-    if (valid && AllDigitsComplete(d.board)) d.panels.StatusText = "Brett gelöst!!! ";
+void ShowBoardStatus(Display& d, const Verdict& verdict) {
+    d.panels.StatusText = StatusTextOf(verdict);
     UseFont(d, kFontDigit);
     ReplaceLine(d, 1232, 446, kStatusPanel.field.x2 - 1, 25, d.panels.StatusText);
 }

@@ -15,7 +15,7 @@ inline constexpr std::string_view kUnsolvedButton = "&Schade";
 //
 //   Begin                      show the wait cursor
 //   Placed(k, x, y, d) ...     once per final placement, in placement order; the digit is already in both
-//                              copies; the game draws the cell with CurrentGrid = k
+//                              copies; the game draws cell (k, x, y)
 //   Judged(solved)             after the passes; the board's DigitCount has been recounted (shared copies
 //                              brought up to date) and `solved` is "every digit 101 times and BoardValid";
 //                              the game redraws the counts and the status text here

@@ -1,10 +1,9 @@
 // What the command-bar buttons do, in both game loops.
-#include "board/board_ops.h"
-#include "display/board_view.h"
 #include "display/clock.h"
 #include "display/panels.h"
 #include "game/command_bar.h"
 #include "game/slot_dialogs.h"
+#include "game/step_view.h"
 #include "input/picker_pad.h"
 #include "output/help.h"
 #include "output/print_board.h"
@@ -18,7 +17,7 @@ void LoadIntoLoop(App& app, GameLoop loop) {
     app.options.BoardFile = kPlayerBoardFile;
     LoadBoardDialog(app);
     ShowGivenCount(app.display);
-    RedrawCells(app.display);
+    ShowBoardStep(app, Refresh(app.board, CandidateRule(app.options)));
     if (loop == GameLoop::Play) UpdateClock(app.display);
 }
 
@@ -34,11 +33,10 @@ void RunAction(App& app, GameLoop loop, CommandButton button) {
             PrintBoard(app.display);
             break;
         case CommandButton::Restart:
-            ClearEntries(app.board);
-            RedrawCells(app.display);
+            ShowBoardStep(app, Restart(app.board, CandidateRule(app.options)));
             break;
         case CommandButton::Help:
-            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, "Dreizehner.chm", "Erklärung.htm");
+            ShowHtmlHelpTopic(app.display, "Dreizehner.chm", "Erklärung.htm");
             break;
         case CommandButton::Abort:
             break;

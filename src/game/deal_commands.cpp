@@ -4,11 +4,10 @@
 
 #include <filesystem>
 
-#include "display/board_view.h"
 #include "display/clock.h"
 #include "display/panels.h"
-#include "engine/shuffle.h"
 #include "game/game_loops.h"
+#include "game/step_view.h"
 #include "output/print_board.h"
 #include "storage/board_file.h"
 
@@ -45,18 +44,19 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
                           platform::MessageButton::First);
 }
 
-// The level board, with the level panel updated; false when nothing could be dealt.
-bool DealBoard(App& app) {
+// The level board, shuffled, with the level panel updated; none when nothing could be dealt.
+std::optional<EditStep> DealBoard(App& app) {
     app.clock.ClockRunning = false;
-    const DealOutcome deal = DealLevelBoard(app.board, app.options.CurrentLevel, app.random);
-    app.options.BoardFile = deal.file.string();
-    if (!deal.load.BoardChanged()) {
-        TellNotDealt(app, deal);
-        return false;
+    DealStep dealt =
+        Deal(app.board, app.options.CurrentLevel, app.random, app.options.SymmetricPuzzle, CandidateRule(app.options));
+    app.options.BoardFile = dealt.deal.file.string();
+    if (!dealt.deal.load.BoardChanged()) {
+        TellNotDealt(app, dealt.deal);
+        return std::nullopt;
     }
-    if (deal.load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    if (dealt.deal.load.CandidatesReplaced()) app.options.ShowCandidates = false;
     ShowGivenCount(app.display);
-    return true;
+    return std::move(dealt.step);
 }
 
 void StartClock(App& app) {
@@ -73,15 +73,13 @@ void StartClock(App& app) {
 void NewGame(App& app) {
     if (!DealBoard(app)) return;
     StartClock(app);
-    ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
-    app.board.SetAllMarks(false);
     PlayLoop(app);
 }
 
 void PrintNewGame(App& app) {
-    if (!DealBoard(app)) return;
-    ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
-    RedrawCells(app.display);
+    const std::optional<EditStep> dealt = DealBoard(app);
+    if (!dealt) return;
+    ShowBoardStep(app, *dealt);
     PrintBoard(app.display);
     PlayLoop(app);
 }

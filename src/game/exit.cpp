@@ -12,7 +12,7 @@ void ConfirmExit(App& app) {
     throw platform::ProgramExit{};
 }
 
-void Win_0_Close(App& app) {
+void CloseBoxClicked(App& app) {
     ConfirmExit(app);
     // The Escape release that may have answered the question must not end a game loop underneath.
     app.options.IgnoreEscape = true;

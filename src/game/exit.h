@@ -9,7 +9,7 @@ namespace drz {
 // platform::ProgramExit, which ends every loop. Nothing is saved on the way out.
 void ConfirmExit(App& app);
 // The window's close box: the same question; declining leaves everything as it was.
-void Win_0_Close(App& app);
+void CloseBoxClicked(App& app);
 // Stops the clock and its thread at once, and waits for the thread to end.
 void StopClock(App& app);
 

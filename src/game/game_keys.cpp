@@ -1,11 +1,9 @@
 // The key table of the play loop and of own-board entry.
 #include "game/game_keys.h"
 
-#include "board/board_ops.h"
-#include "display/board_view.h"
 #include "display/clock.h"
-#include "engine/shuffle.h"
 #include "game/solve_command.h"
+#include "game/step_view.h"
 
 namespace drz {
 
@@ -38,18 +36,7 @@ void SolveKey(App& app, GameLoop loop) {
     app.options.KeyPrefix.clear();
 }
 
-void ToggleCandidates(App& app) {
-    app.clock.ClockRunning = false;
-    app.board.SetAllMarks(false);
-    app.options.ShowCandidates = !app.options.ShowCandidates;
-    if (!app.options.ShowCandidates) app.board.SetAllMarks(false);
-    RedrawCells(app.display);
-}
-
-void SetAllMarks(App& app, bool on) {
-    app.board.SetAllMarks(on);
-    RedrawCells(app.display);
-}
+void MarkEverything(App& app, bool on) { ShowBoardStep(app, SetAllMarks(app.board, on, CandidateRule(app.options))); }
 
 }  // namespace
 
@@ -63,8 +50,7 @@ bool GameKey(App& app, GameLoop loop, int key) {
     const bool play = loop == GameLoop::Play;
     switch (key) {
         case 'N':
-            ClearEntries(app.board);
-            RedrawCells(app.display);
+            ShowBoardStep(app, Restart(app.board, CandidateRule(app.options)));
             return false;
         case 'L':
             return PressButton(app, loop, CommandButton::Load);
@@ -87,19 +73,18 @@ bool GameKey(App& app, GameLoop loop, int key) {
             SolveKey(app, loop);
             return false;
         case 'F':
-            if (play) SetAllMarks(app, true);
+            if (play) MarkEverything(app, true);
             return false;
         case 'C':
-            if (play) SetAllMarks(app, false);
+            if (play) MarkEverything(app, false);
             return false;
         case 'M':
             ToggleCandidates(app);
             return false;
         case 'X':
-            if (!play) {
-                ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
-                RedrawCells(app.display);
-            }
+            if (!play)
+                ShowBoardStep(app,
+                              Shuffle(app.board, app.random, app.options.SymmetricPuzzle, CandidateRule(app.options)));
             return false;
         default:
             return false;

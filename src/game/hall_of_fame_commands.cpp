@@ -30,10 +30,9 @@ bool ConfirmDelete(App& app) {
 
 }  // namespace
 
-void RecordCompletionTime(App& app) {
+void RecordCompletionTime(App& app, const std::string& time) {
     HallOfFame& hall = app.hallOfFame;
     const int level = app.options.CurrentLevel;
-    const std::string time = app.clock.SolveTime;
     hall.NameConfirmed = false;
     ReadHallOfFame(hall);  // another game in this folder may have recorded since
     int recorded = 0;

@@ -6,9 +6,10 @@
 
 namespace drz {
 
-// The final-time step of the clock hands SolveTime here: when it ranks among the ten best of CurrentLevel
-// the player is asked for a name and the entry is stored; the hall of fame is shown in every case.
-void RecordCompletionTime(App& app);
+// The solved check hands the final time of a timed game here once the clock has stopped: when it ranks among
+// the ten best of CurrentLevel the player is asked for a name and the entry is stored; the hall of fame is
+// shown in every case.
+void RecordCompletionTime(App& app, const std::string& time);
 
 // The name dialog: PlayerName and NameConfirmed after it.
 void AskPlayerName(App& app);

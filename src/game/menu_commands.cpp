@@ -1,9 +1,6 @@
 #include "game/menu_commands.h"
 
-#include "board/board_ops.h"
-#include "display/board_view.h"
 #include "display/panels.h"
-#include "engine/shuffle.h"
 #include "game/deal_commands.h"
 #include "game/exit.h"
 #include "game/game_loops.h"
@@ -11,6 +8,7 @@
 #include "game/menu_bar.h"
 #include "game/slot_dialogs.h"
 #include "game/solve_command.h"
+#include "game/step_view.h"
 #include "output/about.h"
 #include "output/help.h"
 #include "output/print_board.h"
@@ -58,23 +56,13 @@ void Epilogue(App& app) {
 void ShowDigitsAs(App& app, bool numerals) {
     app.options.ShowNumerals = numerals;
     UpdateMenuChecks(app.window, app.options);
-    RedrawCells(app.display);
-    DrawStatisticsPanel(app.display);
+    const EditStep step = Refresh(app.board, CandidateRule(app.options));
+    ShowBoardStep(app, step);
+    DrawStatisticsPanel(app.display, step.verdict);
 }
 
-void ToggleCandidates(App& app) {
-    app.options.ShowCandidates = !app.options.ShowCandidates;
-    app.board.SetAllMarks(false);
-    RedrawCells(app.display);
-}
-
-void ShuffleAndShow(App& app) {
-    ShuffleBoard(app.board, app.random, app.options.SymmetricPuzzle);
-    RedrawCells(app.display);
-    ShowDigitCounts(app.display);
-}
-
-void PerformAction(App& app, int id) {
+// The items of "Spiel" and "Brett"; false for any other item.
+bool PerformGameAction(App& app, int id) {
     switch (id) {
         case kMenuNewGame:
             NewGame(app);
@@ -84,7 +72,6 @@ void PerformAction(App& app, int id) {
             break;
         case kMenuOwnBoard:
             OwnBoardLoop(app);
-            app.options.OwnBoardEntry = false;
             break;
         case kMenuPrintGame:
             PrintNewGame(app);
@@ -100,19 +87,27 @@ void PerformAction(App& app, int id) {
             PlayLoop(app);
             break;
         case kMenuRestart:
-            ClearEntries(app.board);
+            Restart(app.board, CandidateRule(app.options));  // the play loop shows it
             PlayLoop(app);
             break;
         case kMenuSolveBoard:
             RunSolveCommand(app);
             break;
         case kMenuShuffleBoard:
-            ShuffleAndShow(app);
+            ShowBoardStep(app, Shuffle(app.board, app.random, app.options.SymmetricPuzzle, CandidateRule(app.options)));
             break;
         case kMenuClearBoard:
-            ClearBoard(app.board);
-            RedrawCells(app.display);
+            ShowBoardStep(app, ClearWholeBoard(app.board, CandidateRule(app.options)));
             break;
+        default:
+            return false;
+    }
+    return true;
+}
+
+// The options, the hall of fame, printing, help and the end.
+void PerformOtherAction(App& app, int id) {
+    switch (id) {
         case kMenuLevelEasy:
         case kMenuLevelEasy + 1:
         case kMenuLevelEasy + 2:
@@ -141,7 +136,7 @@ void PerformAction(App& app, int id) {
             PrintBoard(app.display);
             break;
         case kMenuInstructions:
-            if (app.options.UseHtmlHelp) ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
+            ShowHtmlHelpTopic(app.display, kHelpFile, kOverviewTopic);
             break;
         case kMenuExit:
             ConfirmExit(app);
@@ -153,9 +148,9 @@ void PerformAction(App& app, int id) {
 
 }  // namespace
 
-void Win_0_MenuEvent(App& app, int id) {
+void RunMenuCommand(App& app, int id) {
     Prologue(app, id);
-    PerformAction(app, id);
+    if (!PerformGameAction(app, id)) PerformOtherAction(app, id);
     Epilogue(app);
 }
 

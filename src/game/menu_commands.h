@@ -11,6 +11,6 @@ constexpr const char* kHelpFile = "Dreizehner.chm";
 constexpr const char* kOverviewTopic = "Übersicht.htm";
 
 // Runs the menu item with this id to completion; the screen is back in the idle state afterwards.
-void Win_0_MenuEvent(App& app, int id);
+void RunMenuCommand(App& app, int id);
 
 }  // namespace drz

@@ -1,41 +1,46 @@
-// The play loop: wait for one event, let it be dispatched, look at it.
-#include "display/board_view.h"
+// The play loop: a click on a cell makes its step, the verdict is shown, and the solved check follows.
 #include "display/clock.h"
-#include "game/command_bar.h"
-#include "game/game_keys.h"
+#include "game/game_loop.h"
 #include "game/game_loops.h"
+#include "game/hall_of_fame_commands.h"
+#include "game/step_view.h"
 #include "input/board_click.h"
 
 namespace drz {
 
-void SolvedCheck(App& app) {
+namespace {
+
+// Digits and clears are judged; marks and a pad closed without a choice leave the status as it is.
+bool Judged(StepKind kind) { return kind == StepKind::EnterDigit || kind == StepKind::ClearCell; }
+
+void PlayClick(App& app, const platform::InputEvent& event) {
+    const BoardClick click = PlayBoardClick(app.display, app.input, event);
+    if (!click.hitCell) return;
+    if (!click.step) {
+        SolvedCheck(app, VerdictOf(app.board));
+        return;
+    }
+    ShowCellStep(app, *click.step, Judged(click.step->kind));
+    SolvedCheck(app, click.step->verdict);
+}
+
+}  // namespace
+
+void SolvedCheck(App& app, const Verdict& verdict) {
     ClockState& clock = app.clock;
-    if (app.panels.StatusText != kSolvedStatusText || !clock.ClockRunning) return;
+    if (!verdict.solved || !clock.ClockRunning) return;
     clock.BoardSolved = true;
-    UpdateClock(app.display);
-    clock.ClockRunning = false;
+    const std::string time = TakeFinalTime(app.display);
     clock.BoardSolved = false;
+    // The clock has stopped and its label shows the final time while the name is asked and the lists shown.
+    RecordCompletionTime(app, time);
+    UpdateClock(app.display);
 }
 
 void PlayLoop(App& app) {
-    RedrawCells(app.display);
-    DrawCommandBar(app.display);
+    ShowBoardStep(app, Refresh(app.board, CandidateRule(app.options)));
     if (app.clock.ClockRunning) app.clockThread.Start();
-    for (;;) {
-        const platform::InputEvent event = app.window.WaitEvent();
-        if (event.message == platform::kKeyUp) {
-            if (KeyBelongsToPad(app, event.param)) continue;
-            app.panels.StatusText = std::string(1, static_cast<char>(event.param));
-            if (GameKey(app, GameLoop::Play, event.param)) return;
-        }
-        if (event.message == platform::kLeftButtonDown) {
-            if (auto button = ButtonAt(event.x, event.y))
-                if (PressButton(app, GameLoop::Play, *button)) return;
-        }
-        if (event.message == platform::kLeftButtonDown || event.message == platform::kRightButtonDown) {
-            if (PlayBoardClick(app.display, app.input, event)) SolvedCheck(app);
-        }
-    }
+    RunGameLoop(app, {GameLoop::Play, PlayClick});
 }
 
 }  // namespace drz

@@ -1,6 +1,7 @@
 // The game's side of the slot dialog: the captions, and what a chosen slot does.
 #include "game/slot_dialogs.h"
 
+#include "model/board_edit.h"
 #include "platform/slot_dialog.h"
 #include "storage/board_file.h"
 #include "storage/slot_summary.h"
@@ -30,7 +31,8 @@ void Tell(App& app, const std::string& text) {
 // screen stays as it was.
 void LoadSlot(App& app) {
     app.clock.ClockRunning = false;  // a game that is loaded over no longer counts
-    const LoadOutcome load = LoadBoardSlot(app.board, app.options.BoardFile, app.SlotIndex);
+    const LoadStep loaded = Load(app.board, app.options.BoardFile, app.SlotIndex, CandidateRule(app.options));
+    const LoadOutcome& load = loaded.load;
     if (load.CandidatesReplaced()) app.options.ShowCandidates = false;
     if (!load.BoardChanged() && load.status != LoadStatus::Missing)
         Tell(app, load.message + "\nEs wurde nicht geladen; das Brett bleibt, wie es war.");

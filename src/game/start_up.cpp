@@ -6,7 +6,6 @@
 #include "display/palette.h"
 #include "display/panels.h"
 #include "game/exit.h"
-#include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
 #include "input/picker_pad.h"
@@ -29,7 +28,6 @@ void InitialiseState(App& app) {
     app.options.SymmetricPuzzle = true;
     app.hallOfFame.Today = platform::TodayDateText;
     ReadHallOfFame(app.hallOfFame);
-    app.clock.RecordCompletionTime = [&app] { RecordCompletionTime(app); };
     BuildMenuBar(app.window);
     UpdateMenuChecks(app.window, app.options);
 }
@@ -50,27 +48,22 @@ void StartUp(App& app) {
     app.CommandBarImage = app.display.screen.Save(159, 885, 982, 912);
     app.panels.HelpText = kIdleHelpText;
     window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Palette[15]);
-    window.SetCloseHandler([&app] { Win_0_Close(app); });
-    window.SetMouseMoveHandler([&app](int x, int y) {
-        Win_0_MouseMove(app.display, app.input, 0, 0, static_cast<float>(x), static_cast<float>(y));
-    });
+    window.SetCloseHandler([&app] { CloseBoxClicked(app); });
+    window.SetMouseMoveHandler([&app](int x, int y) { PointerMoved(app.display, app.input, x, y); });
     DrawStartScreen(app);
-    app.options.UseHtmlHelp = DetectHtmlHelp();
     UseFont(app.display, 16);
 }
 
 void DrawStartScreen(App& app) {
     DrawFrame3D(app.display, 0, 2, 0, 922, 1477, 944);
-    DrawBoard(app.display);
+    DrawBoard(app.display, VerdictOf(app.board));
     DrawHelpPanel(app.display);
 }
-
-bool DetectHtmlHelp() { return true; }
 
 void RunEventLoop(App& app) {
     while (app.window.IsOpen()) {
         platform::InputEvent event = app.window.WaitEvent();
-        if (event.message == platform::kMenuCommand) Win_0_MenuEvent(app, event.param);
+        if (event.message == platform::kMenuCommand) RunMenuCommand(app, event.param);
     }
 }
 

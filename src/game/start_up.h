@@ -18,8 +18,6 @@ WindowPosition CentredWindowPosition(int screenWidth, int screenHeight);
 // Opens the window and composes the start screen, in the order the game has always done it.
 void StartUp(App& app);
 void DrawStartScreen(App& app);
-// Which help format the game shows; our own help viewer reads the HTML help everywhere.
-bool DetectHtmlHelp();
 
 // Waits for events and dispatches menu commands until the window is gone (ends by ProgramExit).
 void RunEventLoop(App& app);

@@ -1,17 +1,24 @@
 // board_click.h — what a mouse button pressed on the board does in play and in own-board entry.
 #pragma once
 
+#include <optional>
+
 #include "display/display.h"
 #include "input/input_state.h"
+#include "model/board_edit.h"
 #include "platform/events.h"
 
 namespace drz {
 
+struct BoardClick {
+    bool hitCell = false;          // the click lay on a cell (a given included)
+    std::optional<EditStep> step;  // the step it made through the pad or the right button, if any
+};
+
 // Play: the left button opens the pad over the cell, the right button opens it for candidate marks on an
-// empty cell and clears a filled one at once; givens are untouchable. True when the click hit a cell.
-bool PlayBoardClick(Display& d, InputState& in, const platform::InputEvent& event);
+// empty cell and clears a filled one at once; givens are untouchable.
+BoardClick PlayBoardClick(Display& d, InputState& in, const platform::InputEvent& event);
 // Own-board entry: the left button enters a given through the pad, the right button removes one.
-// True when the click hit a cell.
-bool OwnBoardClick(Display& d, InputState& in, const platform::InputEvent& event);
+BoardClick OwnBoardClick(Display& d, InputState& in, const platform::InputEvent& event);
 
 }  // namespace drz

@@ -1,9 +1,10 @@
-// input_state.h — what cell input keeps between events: pointer, pad mode and highlight, the pad's place and the
+// input_state.h — what cell input keeps between events: pointer, pad mode and highlight, the pad's cell and the
 // screen under it.
 #pragma once
 
 #include <cstdint>
 
+#include "board/geometry.h"
 #include "platform/canvas.h"
 
 namespace drz {
@@ -14,11 +15,9 @@ struct InputState {
     bool NotesMode = false;             // the pad edits candidate marks (opened by the right button)
     std::int16_t HoverDigit = 0;        // digit 1..9 of the pad square last under the pointer; kept between openings
     bool PickerActive = false;          // the pad's loop runs; the mouse-move handler tracks the pad
-    bool RightButtonClear = false;      // the pad was ended by the right button
     platform::Picture SavedBackground;  // the 46 x 46 screen area under the pad while it is open
     bool BackgroundSaved = false;
-    int PadLeft = 0, PadTop = 0;    // top-left pixel of the pad
-    int PadColumn = 0, PadRow = 0;  // the cell of CurrentGrid the pad edits
+    CellRef PadCell{0, 0, 0};  // the cell the pad lies over (PadCornerOf gives its corner)
     // Virtual-key code of the letter key that ended the pad: its release belongs to the pad, not to the game
     // loop underneath (with letters shown, "c" or "d" must not also clear the marks or print). 0 = none.
     int PadKeyRelease = 0;

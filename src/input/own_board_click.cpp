@@ -1,6 +1,4 @@
 // A board click in own-board entry: givens entered through the pad and removed by the right button.
-#include "display/board_view.h"
-#include "display/panels.h"
 #include "input/board_click.h"
 #include "input/hit_test.h"
 #include "input/picker_pad.h"
@@ -9,43 +7,26 @@ namespace drz {
 
 namespace {
 
-void RemoveGiven(Display& d, int x, int y) {
-    const int k = d.panels.CurrentGrid;
-    d.board.Cell(k, x, y) = 0;
-    d.board.Given(k, x, y) = 0;
-    DrawCell(d, x, y, 0);
-    if (d.options.ShowCandidates) RefreshCandidates(d);
-}
-
-void EnterGiven(Display& d, InputState& in, int x, int y) {
-    DrawPickerPad(d, in, x, y);
-    OpenPicker(d, in, x, y);
-    const int k = d.panels.CurrentGrid;
-    if (in.RightButtonClear || d.board.Cell(k, x, y) == 0) {
-        RemoveGiven(d, x, y);
-    } else if (in.HoverDigit != 0) {
-        DrawGivenCell(d, x, y, in.HoverDigit);
-    }
+EditStep EnterGivenByPad(Display& d, InputState& in, CellRef cell) {
+    DrawPickerPad(d, in, cell);
+    const PadChoice choice = OpenPicker(d, in, cell);
+    const Candidates rule = CandidateRule(d.options);
+    if (choice.clear || choice.digit == 0) return RemoveGiven(d.board, cell, rule);
+    return EnterGiven(d.board, cell, choice.digit, rule);
 }
 
 }  // namespace
 
-bool OwnBoardClick(Display& d, InputState& in, const platform::InputEvent& event) {
+BoardClick OwnBoardClick(Display& d, InputState& in, const platform::InputEvent& event) {
     const bool right = event.message == platform::kRightButtonDown;
     in.NotesMode = false;
-    d.panels.CurrentGrid = 0;
     in.MouseX = event.x, in.MouseY = event.y;
     const std::optional<CellHit> hit = HitTest(in.MouseX, in.MouseY);
-    if (!hit) return false;
-    d.panels.CurrentGrid = static_cast<std::int16_t>(hit->grid);
-    if (right) {
-        if (d.board.Given(hit->grid, hit->column, hit->row) != 0) RemoveGiven(d, hit->column, hit->row);
-    } else {
-        EnterGiven(d, in, hit->column, hit->row);
-    }
-    ShowDigitCounts(d);
-    ShowGivenCount(d);
-    return true;
+    if (!hit) return {};
+    const CellRef cell{hit->grid, hit->column, hit->row};
+    if (!right) return {true, EnterGivenByPad(d, in, cell)};
+    if (d.board.Given(cell.k, cell.x, cell.y) == 0) return {true, std::nullopt};
+    return {true, RemoveGiven(d.board, cell, CandidateRule(d.options))};
 }
 
 }  // namespace drz

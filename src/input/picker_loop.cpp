@@ -1,9 +1,6 @@
-// The picker pad's own loop: wait for one event, let it be dispatched, look at it; then apply the choice.
+// The picker pad's own loop: wait for one event, let it be dispatched, look at it; then the pad goes.
 #include <cctype>
 
-#include "board/board_ops.h"
-#include "display/board_view.h"
-#include "display/cell_geometry.h"
 #include "display/panels.h"
 #include "input/picker_pad.h"
 
@@ -14,67 +11,52 @@ namespace {
 constexpr int kEscape = 27;
 
 bool InsidePad(const InputState& in, int x, int y) {
-    return x >= in.PadLeft && x < in.PadLeft + kPadSize && y >= in.PadTop && y < in.PadTop + kPadSize;
+    const PadCorner c = PadCornerOf(in.PadCell);
+    return x >= c.left && x < c.left + kPadSize && y >= c.top && y < c.top + kPadSize;
 }
 
-void RestoreBackground(Display& d, InputState& in) { d.screen.Restore(in.SavedBackground, in.PadLeft, in.PadTop); }
-
-// Digit d into the cell, or mark d flipped in notes mode. Digit 0 in notes mode only closes the pad: mark 0
-// is no candidate.
-void ApplyDigit(Display& d, InputState& in, int digit) {
+void RestoreBackground(Display& d, InputState& in) {
     d.clock.PadBusy = true;
-    RestoreBackground(d, in);
-    const int k = d.panels.CurrentGrid;
-    const int x = in.PadColumn, y = in.PadRow;
-    if (in.NotesMode) {
-        if (digit != 0) {
-            d.board.Mark(k, x, y, digit) = !d.board.Mark(k, x, y, digit);
-            SyncSharedCandidates(d.board);
-            RefreshCandidates(d);
-        }
-    } else {
-        d.board.Cell(k, x, y) = static_cast<std::uint8_t>(digit);
-        if (!d.options.OwnBoardEntry) DrawCell(d, x, y, digit);
-    }
+    const PadCorner c = PadCornerOf(in.PadCell);
+    d.screen.Restore(in.SavedBackground, c.left, c.top);
     d.clock.PadBusy = false;
 }
 
-void ApplyClear(Display& d, InputState& in) {
-    d.clock.PadBusy = true;
-    RestoreBackground(d, in);
-    const int k = d.panels.CurrentGrid;
-    const int x = in.PadColumn, y = in.PadRow;
-    if (in.NotesMode) {
-        for (int mark = 1; mark <= 9; ++mark) d.board.Mark(k, x, y, mark) = false;
-        RefreshCandidates(d);
-    } else if (!d.options.OwnBoardEntry) {
-        d.board.Cell(k, x, y) = 0;
-        DrawCell(d, x, y, 0);
-    }
-    d.clock.PadBusy = false;
-}
-
-// A typed character: true when it ended the pad.
-bool TypedIntoPad(Display& d, InputState& in, int character) {
+// A typed character: the choice when it ended the pad.
+std::optional<PadChoice> TypedIntoPad(Display& d, InputState& in, int character) {
     const int digit = PadDigitOfKey(character, d.options.ShowNumerals);
-    if (digit < 0) return false;
+    if (digit < 0) return std::nullopt;
     if (!in.NotesMode) in.HoverDigit = static_cast<std::int16_t>(digit);
     // The key's release comes after the pad has closed; it must not act in the game loop as well.
     if (character == kEscape) d.options.IgnoreEscape = true;
     if (std::isalpha(character)) in.PadKeyRelease = std::toupper(character);
-    ApplyDigit(d, in, digit);
-    return true;
+    return PadChoice{false, digit};
+}
+
+PadChoice WaitForChoice(Display& d, InputState& in) {
+    for (;;) {
+        const platform::InputEvent event = d.window.WaitEvent();
+        if (event.message == platform::kLeftButtonDown) {
+            in.MouseX = event.x, in.MouseY = event.y;
+            if (InsidePad(in, event.x, event.y)) return PadChoice{false, in.HoverDigit};
+        }
+        if (event.message == platform::kRightButtonDown) {
+            in.MouseX = event.x, in.MouseY = event.y;
+            return PadChoice{true, 0};
+        }
+        if (event.message == platform::kChar)
+            if (const std::optional<PadChoice> typed = TypedIntoPad(d, in, event.param)) return *typed;
+    }
 }
 
 void ClosePad(Display& d, InputState& in) {
+    RestoreBackground(d, in);
     in.SavedBackground = platform::Picture{};
     in.BackgroundSaved = false;
     in.PickerActive = false;
     WaitMouseRelease(d);
     d.panels.HelpText = std::string(kPadClosedHelpText) + (d.panels.LargeFontFallback ? "   " : "");
     ShowHelpText(d);
-    SyncSharedBoxes(d.board);
-    if (d.options.ShowCandidates) RefreshCandidates(d);
 }
 
 }  // namespace
@@ -89,33 +71,15 @@ int PadDigitOfKey(int character, bool numerals) {
     return -1;
 }
 
-void OpenPicker(Display& d, InputState& in, int x, int y) {
-    const int k = d.panels.CurrentGrid;
-    in.PadLeft = CellLeft(k, x) - 8;
-    in.PadTop = CellTop(k, y) - 8;
-    in.PadColumn = x, in.PadRow = y;
+PadChoice OpenPicker(Display& d, InputState& in, CellRef cell) {
+    in.PadCell = cell;
     in.PickerActive = true;
     in.PadKeyRelease = 0;
     d.options.IgnoreEscape = false;
     WaitMouseRelease(d);
-    for (;;) {
-        in.RightButtonClear = false;
-        const platform::InputEvent event = d.window.WaitEvent();
-        if (event.message == platform::kLeftButtonDown) {
-            in.MouseX = event.x, in.MouseY = event.y;
-            if (!InsidePad(in, event.x, event.y)) continue;
-            ApplyDigit(d, in, in.HoverDigit);
-            break;
-        }
-        if (event.message == platform::kRightButtonDown) {
-            in.MouseX = event.x, in.MouseY = event.y;
-            in.RightButtonClear = true;
-            ApplyClear(d, in);
-            break;
-        }
-        if (event.message == platform::kChar && TypedIntoPad(d, in, event.param)) break;
-    }
+    const PadChoice choice = WaitForChoice(d, in);
     ClosePad(d, in);
+    return choice;
 }
 
 }  // namespace drz

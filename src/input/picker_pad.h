@@ -1,6 +1,8 @@
-// picker_pad.h — the 3 x 3 digit pad over a cell: its drawing, its own event loop, the mouse-move handler.
+// picker_pad.h — the 3 x 3 digit pad over a cell: where it lies, its drawing, its own event loop, the pointer.
 #pragma once
 
+#include "board/geometry.h"
+#include "display/cell_geometry.h"
 #include "display/display.h"
 #include "input/input_state.h"
 
@@ -12,14 +14,27 @@ constexpr const char* kPadClosedHelpText = "Bitte ein Feld anklicken! ";
 constexpr int kPadSize = 45;  // pixels from the pad's corner to its far edges
 constexpr int kPadSquare = 15;
 
-// Draws the pad for cell (x, y) of CurrentGrid, the square of HoverDigit light grey. Saves the screen under it
-// the first time in an opening.
-void DrawPickerPad(Display& d, InputState& in, int x, int y);
-// Runs the pad for cell (x, y) of CurrentGrid until a click in it, the right button or a digit key ends it.
-// The outcome is in CellValue or the candidate marks, HoverDigit and RightButtonClear.
-void OpenPicker(Display& d, InputState& in, int x, int y);
+// The pad's top-left pixel: eight pixels up and left of the cell's own lines.
+struct PadCorner {
+    int left, top;
+};
+constexpr PadCorner PadCornerOf(CellRef cell) { return {CellLeft(cell.k, cell.x) - 8, CellTop(cell.k, cell.y) - 8}; }
+
+// What ended the pad: a digit (a click in it or a digit key; 0 for Escape or "0", or a click before any
+// square was highlighted), or the right button.
+struct PadChoice {
+    bool clear = false;  // the right button
+    int digit = 0;       // 0..9 when not cleared
+};
+
+// Draws the pad over the cell, the square of HoverDigit light grey. Saves the screen under it the first time
+// in an opening.
+void DrawPickerPad(Display& d, InputState& in, CellRef cell);
+// Runs the pad over the cell until a click in it, the right button or a digit key ends it; the screen under
+// it is restored. Changes nothing on the board: the caller makes the step.
+PadChoice OpenPicker(Display& d, InputState& in, CellRef cell);
 // The main window's mouse-move handler: tracks the pointer, and the highlighted square while the pad is open.
-void Win_0_MouseMove(Display& d, InputState& in, float button, float shift, float x, float y);
+void PointerMoved(Display& d, InputState& in, int x, int y);
 // Returns once no mouse button is held down.
 void WaitMouseRelease(Display& d);
 

@@ -1,8 +1,5 @@
 // Drawing the picker pad, and the mouse-move handler that moves its highlight.
-#include <cmath>
-
 #include "display/board_view.h"
-#include "display/cell_geometry.h"
 #include "display/drawing.h"
 #include "display/font_codes.h"
 #include "display/panels.h"
@@ -14,8 +11,9 @@ namespace {
 
 // The square 1..9 of the pad under the point, 0 outside the pad.
 int SquareAt(const InputState& in, int x, int y) {
-    const int dx = x - in.PadLeft;
-    const int dy = y - in.PadTop;
+    const PadCorner c = PadCornerOf(in.PadCell);
+    const int dx = x - c.left;
+    const int dy = y - c.top;
     if (dx < 0 || dy < 0 || dx >= kPadSize || dy >= kPadSize) return 0;
     return 3 * (dy / kPadSquare) + dx / kPadSquare + 1;
 }
@@ -27,11 +25,9 @@ int GlyphOffsetX(const Options& options, int digit) {
 
 }  // namespace
 
-void DrawPickerPad(Display& d, InputState& in, int x, int y) {
+void DrawPickerPad(Display& d, InputState& in, CellRef cell) {
     d.clock.PadBusy = true;
-    const int k = d.panels.CurrentGrid;
-    const int left = CellLeft(k, x) - 8;
-    const int top = CellTop(k, y) - 8;
+    const auto [left, top] = PadCornerOf(cell);
     d.panels.HelpText = in.NotesMode ? kNotesHelpText : kPadHelpText;
     ShowHelpText(d);
     if (!in.BackgroundSaved) {
@@ -53,18 +49,14 @@ void DrawPickerPad(Display& d, InputState& in, int x, int y) {
     d.clock.PadBusy = false;
 }
 
-void Win_0_MouseMove(Display& d, InputState& in, float, float, float x, float y) {
-    const int px = static_cast<int>(std::lround(x));
-    const int py = static_cast<int>(std::lround(y));
-    if (in.PickerActive) {
-        in.MouseX = px, in.MouseY = py;
-        const int n = SquareAt(in, px, py);
-        if (n != 0 && n != in.HoverDigit) {
-            in.HoverDigit = static_cast<std::int16_t>(n);
-            DrawPickerPad(d, in, in.PadColumn, in.PadRow);
-        }
+void PointerMoved(Display& d, InputState& in, int x, int y) {
+    in.MouseX = x, in.MouseY = y;
+    if (!in.PickerActive) return;
+    const int n = SquareAt(in, x, y);
+    if (n != 0 && n != in.HoverDigit) {
+        in.HoverDigit = static_cast<std::int16_t>(n);
+        DrawPickerPad(d, in, in.PadCell);
     }
-    in.MouseX = px, in.MouseY = py;
 }
 
 void WaitMouseRelease(Display& d) { d.window.WaitButtonsReleased(); }

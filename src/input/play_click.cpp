@@ -1,36 +1,36 @@
-// A board click in the play loop.
-#include "display/board_view.h"
-#include "display/panels.h"
+// A board click in the play loop: the cell it hit, the pad, and the step the pad's choice makes.
 #include "input/board_click.h"
 #include "input/hit_test.h"
 #include "input/picker_pad.h"
 
 namespace drz {
 
-bool PlayBoardClick(Display& d, InputState& in, const platform::InputEvent& event) {
+namespace {
+
+EditStep PadStep(Display& d, InputState& in, CellRef cell) {
+    DrawPickerPad(d, in, cell);
+    const PadChoice choice = OpenPicker(d, in, cell);
+    const Candidates rule = CandidateRule(d.options);
+    if (!in.NotesMode)
+        return choice.clear ? ClearCell(d.board, cell, rule) : EnterDigit(d.board, cell, choice.digit, rule);
+    if (choice.clear) return ClearMarks(d.board, cell, rule);
+    // Mark 0 is no candidate: that choice only closes the pad.
+    return choice.digit != 0 ? ToggleMark(d.board, cell, choice.digit, rule) : Refresh(d.board, rule);
+}
+
+}  // namespace
+
+BoardClick PlayBoardClick(Display& d, InputState& in, const platform::InputEvent& event) {
     const bool right = event.message == platform::kRightButtonDown;
     in.NotesMode = right;
-    d.panels.CurrentGrid = 0;
     in.MouseX = event.x, in.MouseY = event.y;
     const std::optional<CellHit> hit = HitTest(in.MouseX, in.MouseY);
-    if (!hit) return false;
-    d.panels.CurrentGrid = static_cast<std::int16_t>(hit->grid);
-    const int x = hit->column, y = hit->row;
-    if (d.board.Given(hit->grid, x, y) != 0) return true;
-    if (right && d.board.Cell(hit->grid, x, y) == 0) {
-        DrawPickerPad(d, in, x, y);
-        OpenPicker(d, in, x, y);
-    } else if (right) {
-        d.board.Cell(hit->grid, x, y) = 0;
-        DrawCell(d, x, y, 0);
-        if (d.options.ShowCandidates) RefreshCandidates(d);
-        ShowDigitCounts(d);
-    } else {
-        DrawPickerPad(d, in, x, y);
-        OpenPicker(d, in, x, y);
-        ShowDigitCounts(d);
-    }
-    return true;
+    if (!hit) return {};
+    const CellRef cell{hit->grid, hit->column, hit->row};
+    if (d.board.Given(cell.k, cell.x, cell.y) != 0) return {true, std::nullopt};
+    if (right && d.board.Cell(cell.k, cell.x, cell.y) != 0)
+        return {true, ClearCell(d.board, cell, CandidateRule(d.options))};
+    return {true, PadStep(d, in, cell)};
 }
 
 }  // namespace drz

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
-#include "board/board_ops.h"
-#include "board/geometry.h"
+#include "board/board_layers.h"
 #include "display/board_view.h"
 #include "display/palette.h"
+#include "model/verdict.h"
 #include "output/print_layout.h"
 #include "platform/printer.h"
 
@@ -42,44 +42,30 @@ bool ChoosePrinter(Display& d, platform::Printer& printer, bool& PrintLandscape)
     return true;
 }
 
+void Outline(PrintPage& page, const LatticeBox& box) {
+    const PageBox b = PageBoxOf(page.units, box);
+    page.printer.Outline(b.corner.x, b.corner.y, b.width, b.height);
+}
+
 void PrintCellLines(PrintPage& page) {
-    const PrintUnits u = page.units;
-    for (int k = 1; k <= kGridCount; ++k)
-        for (int y = 1; y <= 9; ++y)
-            for (int x = 1; x <= 9; ++x) {
-                const PagePoint c = CellCorner(u, k, x, y);
-                page.printer.Outline(c.x, c.y, 4 * u.u, 3 * u.v);
-            }
+    for (int k = 1; k <= kGridCount; ++k) ForEachCellLine(k, [&](const LatticeBox& box) { Outline(page, box); });
 }
 
 void PrintBoxLines(PrintPage& page) {
-    const PrintUnits u = page.units;
-    for (int k = 1; k <= kGridCount; ++k)
-        for (int boxRow = 0; boxRow < 3; ++boxRow)
-            for (int boxColumn = 0; boxColumn < 3; ++boxColumn) {
-                const PagePoint c = CellCorner(u, k, 1 + 3 * boxColumn, 1 + 3 * boxRow);
-                page.printer.Outline(c.x, c.y, 12 * u.u, 9 * u.v);
-            }
+    for (int k = 1; k <= kGridCount; ++k) ForEachBoxLine(k, [&](const LatticeBox& box) { Outline(page, box); });
 }
 
 void PrintSharedBoxes(PrintPage& page) {
-    for (const PagePoint& c : SharedBoxCorners(page.units))
-        page.printer.Outline(c.x, c.y, 12 * page.units.u, 9 * page.units.v);
-}
-
-// Prints digit d of cell (x, y) of grid k; nothing for 0.
-void PrintCellDigit(PrintPage& page, std::int16_t k, std::int16_t x, std::int16_t y, std::uint8_t d) {
-    if (d == 0) return;
-    const PagePoint anchor = DigitAnchor(page.units, page.PrintLandscape, k, x, y);
-    const PagePoint corner = DigitTextCorner(anchor, page.options.ShowNumerals, d);
-    page.printer.Text(corner.x, corner.y, DigitGlyph(page.options, d));
+    ForEachSharedBoxLine([&](const LatticeBox& box) { Outline(page, box); });
 }
 
 // Every digit of every grid: the cells of a shared box are printed from both grids, at one place.
 void PrintDigits(PrintPage& page, const Board& board) {
-    for (std::int16_t k = 1; k <= kGridCount; ++k)
-        for (std::int16_t x = 1; x <= 9; ++x)
-            for (std::int16_t y = 1; y <= 9; ++y) PrintCellDigit(page, k, x, y, board.Cell(k, x, y));
+    ForEachDigit(board, [&](int k, int x, int y, int d) {
+        const PagePoint anchor = DigitAnchor(page.units, page.PrintLandscape, k, x, y);
+        const PagePoint corner = DigitTextCorner(anchor, page.options.ShowNumerals, d);
+        page.printer.Text(corner.x, corner.y, DigitGlyph(page.options, d));
+    });
 }
 
 std::string_view CurrentLevelName(const Options& options) {
@@ -100,7 +86,7 @@ void PrintLayers(Display& d, PrintPage& page) {
     printer.SetPen(Palette[0], 1);
     printer.SetFont(kPrintFace, kDigitPoints, true);
     PrintDigits(page, d.board);
-    const int givens = CountGivens(d.board);
+    const int givens = CountDistinctGivens(d.board);
     printer.SetFont(kPrintFace, kTitlePoints, false);
     const PagePoint title = TitleCorner(page.units);
     printer.Text(title.x, title.y, TitleLine(CurrentLevelName(d.options), givens));

@@ -10,7 +10,6 @@ constexpr int kColumnUnits = 144;
 constexpr int kRowUnits = 102;
 constexpr int kCellUnitsX = 4;
 constexpr int kCellUnitsY = 3;
-constexpr std::array<int, 4> kSharedBoxLattice = {6, 12, 18, 24};  // their lattice columns and rows
 
 // Nearest whole pixel of n / d for n, d > 0, halves rounded up.
 int RoundedQuotient(int n, int d) { return (2 * n + d) / (2 * d); }
@@ -25,20 +24,17 @@ PrintUnits UnitsFor(int pageWidth, int pageHeight) {
     return {pageWidth > 0 ? pageWidth / kColumnUnits : 0, pageHeight > 0 ? pageHeight / kRowUnits : 0};
 }
 
-int GridColumnUnits(int k) { return 5 + kCellUnitsX * ((GridOriginX[k] - GridOriginX[1]) / kCellWidth); }
-int GridRowUnits(int k) { return 1 + kCellUnitsY * ((GridOriginY[k] - GridOriginY[1]) / kCellHeight); }
+int GridColumnUnits(int k) { return 5 + kCellUnitsX * GridLatticeColumn(k); }
+int GridRowUnits(int k) { return 1 + kCellUnitsY * GridLatticeRow(k); }
 
 PagePoint CellCorner(PrintUnits units, int k, int x, int y) {
     return {GridColumnUnits(k) * units.u + (x - 1) * kCellUnitsX * units.u,
             GridRowUnits(k) * units.v + (y - 1) * kCellUnitsY * units.v};
 }
 
-std::array<PagePoint, 16> SharedBoxCorners(PrintUnits units) {
-    std::array<PagePoint, 16> corners{};
-    int i = 0;
-    for (int row : kSharedBoxLattice)
-        for (int column : kSharedBoxLattice) corners[i++] = LatticeCorner(units, column, row);
-    return corners;
+PageBox PageBoxOf(PrintUnits units, const LatticeBox& box) {
+    return {LatticeCorner(units, box.column, box.row), kCellUnitsX * box.columns * units.u,
+            kCellUnitsY * box.rows * units.v};
 }
 
 PagePoint DigitAnchor(PrintUnits units, bool landscape, int k, int x, int y) {

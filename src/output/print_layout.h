@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/board_layers.h"
+
 namespace drz {
 
 // The printable area is divided into 144 column units u and 102 row units v (whole device pixels).
@@ -25,8 +27,12 @@ int GridRowUnits(int k);
 // Top-left pixel of cell (x, y) of grid k; a cell is 4u wide and 3v high.
 PagePoint CellCorner(PrintUnits units, int k, int x, int y);
 
-// Top-left pixels of the sixteen shared boxes (12u x 9v each), row by row of the lattice, left to right.
-std::array<PagePoint, 16> SharedBoxCorners(PrintUnits units);
+// A lattice rectangle on the page: its top-left pixel and its size (a cell is 4u wide and 3v high).
+struct PageBox {
+    PagePoint corner;
+    int width = 0, height = 0;
+};
+PageBox PageBoxOf(PrintUnits units, const LatticeBox& box);
 
 // The anchor (px, py) of the digit of cell (x, y) of grid k, moved for a portrait page.
 PagePoint DigitAnchor(PrintUnits units, bool landscape, int k, int x, int y);

@@ -26,7 +26,7 @@ TEST(ClockWithPad, PadDrawsAndDigitsBesideTheRunningClock) {
     ClockState clock;
     Display d{window, window.Screen(), board, options, panels, clock};
     InputState in;
-    window.SetMouseMoveHandler([&](int x, int y) { Win_0_MouseMove(d, in, 0, 0, float(x), float(y)); });
+    window.SetMouseMoveHandler([&](int x, int y) { PointerMoved(d, in, x, y); });
     // A clock twenty times too fast, so a new second begins every 50 ms poll.
     ClockThread thread{clock, [] { return 20.0 * platform::Timer(); },
                        [&](std::string text) { window.PostClockText(std::move(text)); }};
@@ -41,7 +41,8 @@ TEST(ClockWithPad, PadDrawsAndDigitsBesideTheRunningClock) {
         const int left = CellLeft(k, x) - 8, top = CellTop(k, y) - 8;
         for (int n = 1; n <= 9; ++n) window.PostMove(left + 15 * ((n - 1) % 3) + 7, top + 15 * ((n - 1) / 3) + 7);
         window.PostInput({platform::kChar, '0' + 1 + openings % 9, 0, 0});
-        ASSERT_TRUE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, x) + 5, CellTop(k, y) + 5}));
+        ASSERT_TRUE(
+            PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, x) + 5, CellTop(k, y) + 5}).hitCell);
         EXPECT_EQ(board.Cell(k, x, y), 1 + openings % 9);
         EXPECT_FALSE(clock.PadBusy);
         QCoreApplication::processEvents();

@@ -32,19 +32,17 @@ protected:
     }
 };
 
-TEST_F(CandidateMarks, EmptyBoardShowsAllNineEverywhereAndStopsTheClock) {
-    clock.ClockRunning = true;
-    clock.StartTime = platform::Timer();
+TEST_F(CandidateMarks, EmptyBoardShowsAllNineEverywhere) {
     options.ShowCandidates = true;
-    RefreshCandidates(d);
-    EXPECT_FALSE(clock.ClockRunning);
-    EXPECT_EQ(window.ClockText(), " 99:99:99");
+    const EditStep step = Refresh(board, CandidateRule(options));
+    EXPECT_TRUE(step.candidatesRecomputed);
+    DrawStepCells(d, step);
     for (int k = 1; k <= kGridCount; ++k)
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 for (int digit = 1; digit <= 9; ++digit)
                     ASSERT_TRUE(MarkInk(k, x, y, digit).has_value()) << k << " " << x << "," << y << " " << digit;
-    ExpectDefaultState("RefreshCandidates");
+    ExpectDefaultState("DrawStepCells");
 }
 
 // A mark is erased by whitening (cx, cy + 1)-(cx + 6, cy + 7): every glyph must lie inside, and the box must stay
@@ -113,8 +111,7 @@ TEST_F(CandidateMarks, MarksTurnedOffAreErasedCompletely) {
 TEST_F(CandidateMarks, FilledCellsAreSkipped) {
     board.Cell(6, 3, 3) = 5;
     board.SetAllMarks(true);
-    panels.CurrentGrid = 6;
-    DrawCell(d, 3, 3, 5);
+    DrawCell(d, {6, 3, 3}, 5);
     platform::Canvas before;
     const int left = CellLeft(6, 3), top = CellTop(6, 3);
     before.Restore(screen().Save(left, top, left + 33, top + 25), left, top);
@@ -127,7 +124,7 @@ TEST_F(CandidateMarks, ComputedMarksLeaveFilledAndBlockedDigitsOut) {
     oracle::Rng rng(3);
     board = oracle::RandomPartialBoard(rng, 0.6);
     options.ShowCandidates = true;
-    RedrawCells(d);
+    RedrawCells(d, Refresh(board, CandidateRule(options)).verdict);
     for (int k = 1; k <= kGridCount; ++k)
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y) {
@@ -138,16 +135,13 @@ TEST_F(CandidateMarks, ComputedMarksLeaveFilledAndBlockedDigitsOut) {
             }
 }
 
-TEST_F(CandidateMarks, HiddenCandidatesAreNotRecomputedAndKeepTheClock) {
-    clock.ClockRunning = true;
-    clock.StartTime = platform::Timer();
+TEST_F(CandidateMarks, HiddenCandidatesAreNotRecomputed) {
     board.Mark(1, 1, 1, 4) = true;
-    RefreshCandidates(d);
-    EXPECT_TRUE(clock.ClockRunning);
+    EXPECT_FALSE(Refresh(board, CandidateRule(options)).candidatesRecomputed);
+    DrawCandidates(d);
     EXPECT_TRUE(board.Mark(1, 1, 1, 4));
     EXPECT_FALSE(board.Mark(1, 1, 1, 5));
     EXPECT_TRUE(MarkInk(1, 1, 1, 4).has_value());
-    clock.ClockRunning = false;
 }
 
 }  // namespace

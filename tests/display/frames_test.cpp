@@ -66,7 +66,6 @@ TEST_F(Frames, LabelIsEngravedAndLeavesFont8OnSilver) {
     EXPECT_GT(redCount, 20);
     EXPECT_GT(whiteCount, 5);
     EXPECT_LT(red->y2, 300);
-    EXPECT_EQ(panels.FontCode, kFontText);
     EXPECT_EQ(screen().Foreground(), Pal(0));
     EXPECT_EQ(screen().Fill(), Pal(7));
     EXPECT_TRUE(screen().OpaqueText());
@@ -143,9 +142,8 @@ TEST(FontCodes, LargeFontsSubstitute) {
     EXPECT_FALSE(SetsLargeFontFallback(14, true));
 }
 
-TEST_F(Frames, UseFontRemembersTheCodeAndNeverResetsTheFallback) {
+TEST_F(Frames, UseFontNeverResetsTheFallback) {
     UseFont(d, 20);
-    EXPECT_EQ(panels.FontCode, 20);
     UseFont(d, 8);
     EXPECT_EQ(panels.LargeFontFallback, window.LargeFonts());
     panels.LargeFontFallback = true;

@@ -50,7 +50,7 @@ ScreenTest::ScreenTest() {
 
 void ScreenTest::DrawStartScreen() {
     DrawFrame3D(d, 0, 2, 0, 922, 1477, 944);
-    DrawBoard(d);
+    DrawBoard(d, VerdictOf(board));
     DrawHelpPanel(d);
 }
 

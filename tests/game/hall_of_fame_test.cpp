@@ -8,6 +8,7 @@
 
 #include "display/clock.h"
 #include "game/app.h"
+#include "game/game_loops.h"
 #include "game/hall_of_fame_commands.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
@@ -47,8 +48,7 @@ protected:
     void Solve(const std::string& time, std::vector<Step> name, std::vector<Step> lists = {{Kind::Click, "cmd3"}}) {
         if (!name.empty()) app_->window.QueueDialogSteps(std::move(name));
         app_->window.QueueDialogSteps(std::move(lists));
-        app_->clock.SolveTime = time;
-        RecordCompletionTime(*app_);
+        RecordCompletionTime(*app_, time);
     }
     static std::vector<Step> Named(const std::string& typed) { return {{Kind::Type, typed}, {Kind::Key, "Return"}}; }
 
@@ -60,14 +60,17 @@ protected:
     std::unique_ptr<App> app_;
 };
 
-TEST_F(GameHallOfFame, TheClockHandsTheSolvedTimeToTheHallOfFame) {
+TEST_F(GameHallOfFame, TheSolvedCheckHandsTheFinalTimeToTheHallOfFame) {
     app().options.CurrentLevel = 2;
     app().window.QueueDialogSteps(Named("Anna"));
     app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});
     app().clock.StartTime = platform::Timer() - 61.5;
     app().clock.ClockRunning = true;
-    app().clock.BoardSolved = true;
-    UpdateClock(app().display);
+    Verdict solved;
+    solved.valid = solved.complete = solved.solved = true;
+    SolvedCheck(app(), solved);
+    EXPECT_FALSE(app().clock.ClockRunning);
+    EXPECT_EQ(app().window.ClockText(), " 99:99:99");
     EXPECT_EQ(hall().ChampName[2][1], "Anna");
     EXPECT_EQ(hall().ChampDate[2][1], "08.12.2026");
     EXPECT_EQ(hall().ChampTime[2][1].substr(0, 7), "00:01:0");
@@ -110,7 +113,7 @@ TEST_F(GameHallOfFame, DeletingMittelFromTheMenuAsksFirstAndReopens) {
     app().window.QueueMessageBoxAnswer(platform::MessageButton::First);   // JA
     app().window.QueueDialogSteps({{Kind::SelectTab, "1"}, {Kind::Click, "cmd4"}, {Kind::Click, "cmd4"}});
     app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});  // the reopened dialog
-    Win_0_MenuEvent(app(), kMenuHallOfFame);
+    RunMenuCommand(app(), kMenuHallOfFame);
     EXPECT_EQ(app().window.LastMessageBoxText(), "Wirklich löschen?");
     EXPECT_TRUE(IsFreePlace(hall().ChampTime[1][1]));
     for (int level : {0, 2, 3}) EXPECT_EQ(hall().ChampName[level][1], "L" + std::to_string(level));

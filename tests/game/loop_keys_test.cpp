@@ -31,7 +31,7 @@ TEST_F(PlayTest, KeysOfThePlayLoop) {
     EXPECT_TRUE(BoardValid(app.board));
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(app.board.DigitCount[d], 101);
     EXPECT_FALSE(app.clock.ClockRunning);
-    EXPECT_TRUE(recorded.empty());  // solved by keys: never timed
+    EXPECT_TRUE(Recorded().empty());  // solved by keys: never timed
     EXPECT_TRUE(app.options.KeyPrefix.empty());
     for (bool mark : app.board.CandidateMark) ASSERT_FALSE(mark);
 }
@@ -87,16 +87,16 @@ TEST_F(PlayTest, ButtonsByTheirHitRanges) {
     app.board = puzzle;
     const CellRef e = FindCell(7, false);
     app.board.Cell(7, e.x, e.y) = 9;
-    app.options.UseHtmlHelp = false;
     ClickAt(719, 912);  // Restart
-    ClickAt(720, 900);  // Help without the HTML help: only the animation
+    ClickAt(720, 900);  // Help: no manual in this folder, the player is told
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     app.clock.StartTime = platform::Timer();
     ClickAt(983, 900);  // Abort by the mouse: the clock label is not updated
     PlayLoop(app);
     EXPECT_EQ(app.board.Cell(7, e.x, e.y), 0);
     EXPECT_FALSE(app.clock.ClockRunning);
-    EXPECT_EQ(app.window.LastMessageBoxText(), "");
+    EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of Dreizehner.chm");
 }
 
 TEST_F(PlayTest, OwnBoardEntry) {
@@ -115,8 +115,7 @@ TEST_F(PlayTest, OwnBoardEntry) {
     KeyUp('X');  // shuffled
     KeyUp(27);   // still no Escape ends it until the next pad
     KeyUp('A');
-    Win_0_MenuEvent(app, kMenuOwnBoard);
-    EXPECT_FALSE(app.options.OwnBoardEntry);
+    RunMenuCommand(app, kMenuOwnBoard);
     EXPECT_EQ(CountGivens(app.board), 1);
     EXPECT_EQ(app.panels.GivenCount, 1);
     for (bool mark : app.board.CandidateMark) ASSERT_FALSE(mark);

@@ -41,7 +41,7 @@ protected:
         app.board.Cell(1, 1, 1) = 5;
         app.board.Given(1, 1, 1) = 5;
         app.board.Cell(1, 2, 1) = 7;
-        RedrawCells(app.display);
+        RedrawCells(app.display, VerdictOf(app.board));
         ShowGivenCount(app.display);
     }
 
@@ -53,7 +53,7 @@ protected:
 TEST_F(MenuCommands, ClearBoardEmptiesEverythingAndRedraws) {
     PutSomeDigits();
     EXPECT_EQ(Pixel(29 + 2, 35 + 2), Palette[7]);  // the given's grey face
-    Win_0_MenuEvent(app, kMenuClearBoard);
+    RunMenuCommand(app, kMenuClearBoard);
     EXPECT_EQ(app.board.Cell(1, 1, 1), 0);
     EXPECT_EQ(app.board.Given(1, 1, 1), 0);
     EXPECT_EQ(app.board.Cell(1, 2, 1), 0);
@@ -64,13 +64,13 @@ TEST_F(MenuCommands, ClearBoardEmptiesEverythingAndRedraws) {
 TEST_F(MenuCommands, LevelItemsMoveTheCheckAndLeaveTheBoard) {
     PutSomeDigits();
     Board before = app.board;
-    Win_0_MenuEvent(app, kMenuLevelEasy + 1);
+    RunMenuCommand(app, kMenuLevelEasy + 1);
     EXPECT_EQ(app.options.CurrentLevel, 1);
     EXPECT_TRUE(app.window.IsItemChecked(31));
     EXPECT_FALSE(app.window.IsItemChecked(30));
     EXPECT_EQ(app.board.CellValue, before.CellValue);
     EXPECT_EQ(app.board.GivenValue, before.GivenValue);
-    Win_0_MenuEvent(app, kMenuLevelEasy + 3);
+    RunMenuCommand(app, kMenuLevelEasy + 3);
     EXPECT_EQ(app.options.CurrentLevel, 3);
     EXPECT_TRUE(app.window.IsItemChecked(33));
     EXPECT_FALSE(app.window.IsItemChecked(31));
@@ -79,14 +79,14 @@ TEST_F(MenuCommands, LevelItemsMoveTheCheckAndLeaveTheBoard) {
 TEST_F(MenuCommands, LettersAndNumeralsRedrawTheDigits) {
     PutSomeDigits();
     platform::Picture numerals = app.display.screen.Save(29, 35, 29 + 65, 35 + 24);
-    Win_0_MenuEvent(app, kMenuLetters);
+    RunMenuCommand(app, kMenuLetters);
     EXPECT_FALSE(app.options.ShowNumerals);
     EXPECT_TRUE(app.window.IsItemChecked(41));
     EXPECT_FALSE(app.window.IsItemChecked(40));
     platform::Canvas lettersShown;
     CopyScreen(lettersShown);
 
-    Win_0_MenuEvent(app, kMenuNumerals);
+    RunMenuCommand(app, kMenuNumerals);
     EXPECT_TRUE(app.options.ShowNumerals);
     EXPECT_TRUE(app.window.IsItemChecked(40));
     // The cells look as before the letters; with letters they looked different.
@@ -108,7 +108,7 @@ TEST_F(MenuCommands, LettersAndNumeralsRedrawTheDigits) {
 
 TEST_F(MenuCommands, CandidatesTwiceLeaveTheOptionAndClearTheMarks) {
     app.board.SetAllMarks(true);
-    Win_0_MenuEvent(app, kMenuShowCandidates);
+    RunMenuCommand(app, kMenuShowCandidates);
     EXPECT_TRUE(app.options.ShowCandidates);
     EXPECT_TRUE(app.window.IsItemChecked(44));
     // An empty board shows all nine candidates in every cell: ink in the first mark's place.
@@ -118,7 +118,7 @@ TEST_F(MenuCommands, CandidatesTwiceLeaveTheOptionAndClearTheMarks) {
         for (int x = 29 + 3; x < 29 + 9; ++x) ink = ink || Pixel(x, y) == Palette[0];
     EXPECT_TRUE(ink);
 
-    Win_0_MenuEvent(app, kMenuShowCandidates);
+    RunMenuCommand(app, kMenuShowCandidates);
     EXPECT_FALSE(app.options.ShowCandidates);
     EXPECT_FALSE(app.window.IsItemChecked(44));
     for (bool mark : app.board.CandidateMark) ASSERT_FALSE(mark);
@@ -127,10 +127,10 @@ TEST_F(MenuCommands, CandidatesTwiceLeaveTheOptionAndClearTheMarks) {
 }
 
 TEST_F(MenuCommands, SymmetryToggles) {
-    Win_0_MenuEvent(app, kMenuSymmetry);
+    RunMenuCommand(app, kMenuSymmetry);
     EXPECT_FALSE(app.options.SymmetricPuzzle);
     EXPECT_FALSE(app.window.IsItemChecked(45));
-    Win_0_MenuEvent(app, kMenuSymmetry);
+    RunMenuCommand(app, kMenuSymmetry);
     EXPECT_TRUE(app.options.SymmetricPuzzle);
     EXPECT_TRUE(app.window.IsItemChecked(45));
 }
@@ -141,7 +141,7 @@ TEST_F(MenuCommands, EveryCommandEndsInTheIdleState) {
         app.display.screen.SetFill(Palette[1]);
         app.display.screen.SetForeground(Palette[1]);
         app.display.screen.FilledBox(170, 890, 300, 905);  // stands for a command bar left on screen
-        Win_0_MenuEvent(app, id);
+        RunMenuCommand(app, id);
         EXPECT_TRUE(app.window.MenuEnabled()) << id;
         EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!") << id;
         EXPECT_EQ(Pixel(200, 898), Palette[12]) << id;
@@ -156,7 +156,7 @@ TEST_F(MenuCommands, DecliningTheExitQuestionChangesNothing) {
     CopyScreen(screenBefore);
 
     app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
-    Win_0_MenuEvent(app, kMenuExit);
+    RunMenuCommand(app, kMenuExit);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Spiel beenden?");
     EXPECT_TRUE(app.window.IsOpen());
     EXPECT_EQ(app.board.CellValue, before.CellValue);

@@ -13,7 +13,9 @@
 #include "game/start_up.h"
 #include "input/hit_test.h"
 #include "oracle/puzzle_files.h"
+#include "platform/dialog_step.h"
 #include "storage/board_file.h"
+#include "storage/hall_of_fame.h"
 
 namespace drz::test {
 
@@ -29,10 +31,7 @@ protected:
         fs::create_directories(folder);
         fs::current_path(folder);
         StartUp(app);
-        app.clock.RecordCompletionTime = [this] {
-            recorded.push_back(app.clock.SolveTime);
-            menuWhileRecording = app.window.MenuEnabled();
-        };
+        app.hallOfFame.Today = [] { return std::string("09.12.2026"); };
     }
     void TearDown() override {
         fs::current_path(home);
@@ -93,12 +92,24 @@ protected:
         return {0, 0, 0};
     }
     platform::Rgb Pixel(int x, int y) { return app.display.screen.PixelAt(x, y); }
+    // What the player does when a solved time is recorded: the name typed, the lists closed.
+    void AnswerRecord(const std::string& name) {
+        app.window.QueueDialogSteps(
+            {{platform::DialogStep::Kind::Type, name}, {platform::DialogStep::Kind::Key, "Return"}});
+        app.window.QueueDialogSteps({{platform::DialogStep::Kind::Click, "cmd3"}});
+    }
+    // The times the hall of fame holds for `level`, best first.
+    std::vector<std::string> Recorded(int level = 0) const {
+        std::vector<std::string> times;
+        for (int place = 1; place <= kChampPlaces; ++place)
+            if (!IsFreePlace(app.hallOfFame.ChampTime[level][place]))
+                times.push_back(app.hallOfFame.ChampTime[level][place]);
+        return times;
+    }
 
     Board puzzle;
     fs::path home, folder;
     App app;
-    std::vector<std::string> recorded;  // the final times handed to the hall of fame
-    bool menuWhileRecording = true;
 };
 
 }  // namespace drz::test

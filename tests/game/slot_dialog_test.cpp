@@ -39,7 +39,7 @@ TEST_F(SlotDialogTest, SavingFromTheMenuAndLoadingByTheButton) {
     app.board = puzzle;
     app.window.QueueDialogSteps({{Kind::Click, "opt3"}});
     KeyUp(27);
-    Win_0_MenuEvent(app, kMenuSaveBoard);
+    RunMenuCommand(app, kMenuSaveBoard);
     EXPECT_EQ(app.window.LastDialogTitle(), "Sichern unter ...");
     EXPECT_EQ(app.SlotIndex, 2);
     EXPECT_EQ(fs::file_size("brett.drz"), 67929u);
@@ -120,7 +120,7 @@ TEST_F(SlotDialogTest, ANewGameFromADamagedLevelBoardDealsNothing) {
     level.put(static_cast<char>(0x3A));
     level.close();
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
-    Win_0_MenuEvent(app, kMenuNewGame);  // no events queued: a loop would wait for ever
+    RunMenuCommand(app, kMenuNewGame);  // no events queued: a loop would wait for ever
     const std::string text = app.window.LastMessageBoxText();
     EXPECT_NE(text.find("\"leicht.drz\" im Ordner des Spiels ist beschädigt"), std::string::npos) << text;
     EXPECT_NE(text.find("Brett 4"), std::string::npos) << text;

@@ -31,10 +31,10 @@ protected:
 
 TEST_F(SolveAndShuffle, SolvingAPuzzleFillsAndDrawsEveryCell) {
     app.board = oracle::LoadPuzzle("singles-1.txt");
-    RedrawCells(app.display);  // as after loading: givens on grey, the rest empty
+    RedrawCells(app.display, VerdictOf(app.board));  // as after loading: givens on grey, the rest empty
     const int givens = CountGivens(app.board);
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
-    Win_0_MenuEvent(app, kMenuSolveBoard);
+    RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");
     EXPECT_EQ(app.panels.StatusText, "Brett gelöst!!! ");
     for (int d = 1; d <= 9; ++d) EXPECT_EQ(app.board.DigitCount[d], 101);
@@ -72,7 +72,7 @@ TEST_F(SolveAndShuffle, ContradictoryEntriesAreThrownAwayAndTheGivensSolvedAgain
     ASSERT_FALSE(BoardValid(app.board));
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
-    Win_0_MenuEvent(app, kMenuSolveBoard);
+    RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");
     EXPECT_TRUE(BoardValid(app.board));
     EXPECT_EQ(app.panels.StatusText, "Brett gelöst!!! ");
@@ -80,7 +80,7 @@ TEST_F(SolveAndShuffle, ContradictoryEntriesAreThrownAwayAndTheGivensSolvedAgain
 
 TEST_F(SolveAndShuffle, AnEmptyBoardCannotBeSolved) {
     app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
-    Win_0_MenuEvent(app, kMenuSolveBoard);
+    RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett läßt sich nicht eindeutig lösen?");
     EXPECT_EQ(app.panels.StatusText, "Keine Fehler! ");
 }
@@ -93,7 +93,7 @@ TEST_F(SolveAndShuffle, ShufflingKeepsThePuzzleAndRedrawsIt) {
     const int givens = CountGivens(app.board);
     Board before = app.board;
 
-    Win_0_MenuEvent(app, kMenuShuffleBoard);
+    RunMenuCommand(app, kMenuShuffleBoard);
     EXPECT_NE(app.board.CellValue, before.CellValue);
     EXPECT_TRUE(BoardValid(app.board));
     EXPECT_EQ(CountGivens(app.board), givens);

@@ -56,7 +56,7 @@ protected:
         window.Screen().Clear(Palette[12]);
         board.Cell(4, 2, 4) = 6;
         board.Given(4, 3, 4) = board.Cell(4, 3, 4) = 2;
-        RedrawCells(d);
+        RedrawCells(d, VerdictOf(board));
     }
     Rgb At(int x, int y) { return window.Screen().PixelAt(x, y); }
     platform::Picture Area() { return window.Screen().Save(left - 2, top - 2, left + 47, top + 47); }
@@ -95,15 +95,14 @@ protected:
     ClockState clock;
     Display d{window, window.Screen(), board, options, panels, clock};
     InputState in;
-    const int k = 4, x = 2, y = 4;
+    const CellRef cell{4, 2, 4};
     const int left = CellLeft(4, 2) - 8, top = CellTop(4, 4) - 8;
 };
 
 TEST_F(PadScreen, DrawnHoveredAndRestored) {
     const platform::Picture before = Area();
-    panels.CurrentGrid = static_cast<std::int16_t>(k);
     in.HoverDigit = 5;
-    DrawPickerPad(d, in, x, y);
+    DrawPickerPad(d, in, cell);
     EXPECT_EQ(panels.HelpText, "Rechte Taste löscht Feld!");
     EXPECT_FALSE(clock.PadBusy);
     // Black borders every 15 pixels; square 5 light grey, the others white; a glyph in each.
@@ -121,33 +120,29 @@ TEST_F(PadScreen, DrawnHoveredAndRestored) {
     EXPECT_EQ(InkColumn(window.Screen(), left + 15, top), ReferenceColumn("2", 3));  // numerals 3 px in
     // The pointer onto square 9: it turns grey, square 5 white again.
     in.PickerActive = true;
-    in.PadLeft = left, in.PadTop = top, in.PadColumn = x, in.PadRow = y;
-    Win_0_MouseMove(d, in, 0, 0, static_cast<float>(left + 40.4), static_cast<float>(top + 40));
+    in.PadCell = cell;
+    PointerMoved(d, in, left + 40, top + 40);
     EXPECT_EQ(in.HoverDigit, 9);
     EXPECT_EQ(At(left + 31 + 12, top + 31 + 12), Palette[7]);
     EXPECT_EQ(At(left + 16 + 12, top + 16 + 12), Palette[15]);
     // Off the pad: the highlight stays.
-    Win_0_MouseMove(d, in, 0, 0, 900.f, 700.f);
+    PointerMoved(d, in, 900, 700);
     EXPECT_EQ(in.HoverDigit, 9);
     EXPECT_EQ(in.MouseX, 900);
     in.PickerActive = false;
 
-    // A right click anywhere ends the pad: the screen under it comes back exactly, the cell emptied.
+    // A right click anywhere ends the pad: the screen under it comes back exactly; the board is the caller's.
     window.PostInput({platform::kRightButtonDown, 2, 5, 5});
-    OpenPicker(d, in, x, y);
-    EXPECT_TRUE(in.RightButtonClear);
-    EXPECT_EQ(board.Cell(4, 2, 4), 0);
+    EXPECT_TRUE(OpenPicker(d, in, cell).clear);
+    EXPECT_EQ(board.Cell(4, 2, 4), 6);
     EXPECT_EQ(panels.HelpText, "Bitte ein Feld anklicken! ");
-    board.Cell(4, 2, 4) = 6;
-    DrawCell(d, x, y, 6);
     EXPECT_TRUE(Same(before));
 }
 
 TEST_F(PadScreen, LettersAndTheLeftClickOutside) {
     options.ShowNumerals = false;
-    RedrawCells(d);
-    panels.CurrentGrid = static_cast<std::int16_t>(k);
-    DrawPickerPad(d, in, x, y);  // letters 2 px in, the narrow "I" 6
+    RedrawCells(d, VerdictOf(board));
+    DrawPickerPad(d, in, cell);  // letters 2 px in, the narrow "I" 6
     EXPECT_EQ(InkColumn(window.Screen(), left, top), ReferenceColumn("A", 2));
     EXPECT_EQ(InkColumn(window.Screen(), left + 30, top + 30), ReferenceColumn("I", 6));
     window.Screen().Restore(in.SavedBackground, left, top);
@@ -158,20 +153,26 @@ TEST_F(PadScreen, LettersAndTheLeftClickOutside) {
     window.PostInput({platform::kLeftButtonDown, 1, 600, 600});
     window.PostInput({platform::kChar, '3', 0, 0});
     window.PostInput({platform::kChar, 'c', 0, 0});
-    EXPECT_TRUE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, x) + 3, CellTop(k, y) + 3}));
+    const platform::InputEvent onCell{platform::kLeftButtonDown, 1, CellLeft(4, 2) + 3, CellTop(4, 4) + 3};
+    BoardClick click = PlayBoardClick(d, in, onCell);
+    EXPECT_TRUE(click.hitCell);
+    ASSERT_TRUE(click.step);
+    EXPECT_EQ(click.step->kind, StepKind::EnterDigit);
     EXPECT_EQ(board.Cell(4, 2, 4), 3);
     EXPECT_EQ(in.HoverDigit, 3);
     EXPECT_EQ(in.PadKeyRelease, 'C');
     // The pad reopens on the digit used last: a click in it before the pointer moves enters that digit.
     window.PostInput({platform::kLeftButtonDown, 1, left + 2, top + 2});
-    EXPECT_TRUE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, x) + 3, CellTop(k, y) + 3}));
+    EXPECT_TRUE(PlayBoardClick(d, in, onCell).hitCell);
     EXPECT_EQ(board.Cell(4, 2, 4), 3);
     board.Cell(4, 2, 4) = 6;
-    DrawCell(d, x, y, 6);
+    DrawCell(d, cell, 6);
     EXPECT_TRUE(Same(before));
     // A given is not touched; a click beside every grid hits nothing.
-    EXPECT_TRUE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(k, 3) + 3, CellTop(k, 4) + 3}));
-    EXPECT_FALSE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, 5, 5}));
+    click = PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, CellLeft(4, 3) + 3, CellTop(4, 4) + 3});
+    EXPECT_TRUE(click.hitCell);
+    EXPECT_FALSE(click.step);
+    EXPECT_FALSE(PlayBoardClick(d, in, {platform::kLeftButtonDown, 1, 5, 5}).hitCell);
     EXPECT_EQ(board.Cell(4, 3, 4), 2);
 }
 

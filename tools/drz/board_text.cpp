@@ -5,6 +5,7 @@
 #include "board/board_ops.h"
 #include "board/geometry.h"
 #include "engine/rules.h"
+#include "model/verdict.h"
 
 namespace drz::tool {
 
@@ -46,9 +47,7 @@ std::string LatticeText(const Board& board) {
 
 std::string StatusText(Board& board) {
     CountDigits(board);
-    const bool valid = BoardValid(board);
-    if (valid && AllDigitsComplete(board)) return "Brett gelöst!!! ";
-    return valid ? "Keine Fehler! " : "Falsche Zahl! ";
+    return std::string(StatusTextOf(VerdictOf(board)));
 }
 
 }  // namespace drz::tool

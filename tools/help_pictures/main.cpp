@@ -13,6 +13,7 @@
 #include "game/command_bar.h"
 #include "game/menu_commands.h"
 #include "game/start_up.h"
+#include "game/step_view.h"
 #include "input/picker_pad.h"
 #include "platform/application.h"
 #include "storage/board_file.h"
@@ -46,26 +47,27 @@ void EnterSomeDigits(drz::Board& board) {
 }
 
 void ShowBoard(drz::App& app) {
-    drz::RedrawCells(app.display);
+    const drz::EditStep step = drz::Refresh(app.board, drz::CandidateRule(app.options));
+    drz::ShowBoardStep(app, step);
     drz::ShowGivenCount(app.display);
-    drz::ShowDigitCounts(app.display);
+    drz::ShowDigitCounts(app.display, step.verdict);
 }
 
 // A game in play: the command bar under the board, the pad open over the first empty cell of grid 7.
 bool DrawPlay(drz::App& app, const fs::path& folder) {
     drz::DrawCommandBar(app.display);
     bool ok = Write(app, folder, "befehlsleiste_voll.png");
-    app.panels.CurrentGrid = 7;
     for (int y = 1; y <= 9; ++y)
         for (int x = 1; x <= 9; ++x)
             if (app.board.Cell(7, x, y) == 0) {
+                const drz::CellRef cell{7, x, y};
+                const drz::PadCorner corner = drz::PadCornerOf(cell);  // where the pad opens over a clicked cell
                 app.input.HoverDigit = 5;
-                app.input.PadLeft = drz::CellLeft(7, x) - 8;  // where the pad opens over a clicked cell
-                app.input.PadTop = drz::CellTop(7, y) - 8;
-                drz::DrawPickerPad(app.display, app.input, x, y);
-                std::printf("pad %d %d\n", app.input.PadLeft, app.input.PadTop);
+                app.input.PadCell = cell;
+                drz::DrawPickerPad(app.display, app.input, cell);
+                std::printf("pad %d %d\n", corner.left, corner.top);
                 ok = Write(app, folder, "zahlenfeld_voll.png") && ok;
-                app.display.screen.Restore(app.input.SavedBackground, app.input.PadLeft, app.input.PadTop);
+                app.display.screen.Restore(app.input.SavedBackground, corner.left, corner.top);
                 return ok;
             }
     return false;
@@ -78,7 +80,6 @@ bool DrawOwnBoard(drz::App& app, const fs::path& folder, const char* levelFile) 
     drz::ClearBoard(app.board);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) app.board.Given(1, x, y) = app.board.Cell(1, x, y) = level.Given(1, x, y);
-    app.options.OwnBoardEntry = true;
     app.panels.HelpText = drz::kClickCellHelpText;
     drz::ShowHelpText(app.display);
     ShowBoard(app);
@@ -107,16 +108,16 @@ int main(int argc, char** argv) {
     ok = Write(app, folder, "spiel.png") && ok;
     app.options.ShowNumerals = false;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display);
+    drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = Write(app, folder, "buchstaben.png") && ok;
     app.options.ShowNumerals = true;
     app.options.ShowCandidates = true;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display);
+    drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = Write(app, folder, "kandidaten.png") && ok;
     app.options.ShowCandidates = false;
     ShowBoard(app);
-    drz::DrawStatisticsPanel(app.display);
+    drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = DrawPlay(app, folder) && ok;
     ok = DrawOwnBoard(app, folder, argv[1]) && ok;
     return ok ? 0 : 1;

@@ -1,0 +1,34 @@
+// The skeleton of the game loops: released keys go to the key table, left clicks on the command bar press
+// its buttons, and every button press on the board is the loop's board click.
+#include "game/game_loop.h"
+
+#include "game/game_keys.h"
+
+namespace drz {
+
+namespace {
+
+// True when the event ends the loop.
+bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
+    if (event.message == platform::kKeyUp) {
+        if (KeyBelongsToPad(app, event.param)) return false;
+        if (GameKey(app, rules.loop, event.param)) return true;
+    }
+    if (event.message == platform::kLeftButtonDown) {
+        if (const std::optional<CommandButton> button = ButtonAt(event.x, event.y))
+            if (PressButton(app, rules.loop, *button)) return true;
+    }
+    if (event.message == platform::kLeftButtonDown || event.message == platform::kRightButtonDown)
+        rules.boardClick(app, event);
+    return false;
+}
+
+}  // namespace
+
+void RunGameLoop(App& app, const LoopRules& rules) {
+    DrawCommandBar(app.display);
+    while (!LookAt(app, rules, app.window.WaitEvent())) {
+    }
+}
+
+}  // namespace drz

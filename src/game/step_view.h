@@ -1,0 +1,22 @@
+// step_view.h — the game's side of a step: what is drawn after it, the beep for a wrong digit, and the clock
+// of a game whose candidates are shown.
+#pragma once
+
+#include "game/app.h"
+#include "model/board_edit.h"
+
+namespace drz {
+
+// The counts and the status of the verdict; the beep when the board holds a wrong digit.
+void ShowVerdict(App& app, const Verdict& verdict);
+// A step on one cell: its faces and marks; with `judged` also the verdict.
+void ShowCellStep(App& app, const EditStep& step, bool judged);
+// A step on the whole board: every cell, the verdict, the marks.
+void ShowBoardStep(App& app, const EditStep& step);
+// The candidates were computed for the player: from here on the game is not timed.
+void StopTimingForCandidates(App& app);
+
+// "Zeige &Kandidaten" and M: candidates shown or hidden, every mark cleared; the game stops being timed.
+void ToggleCandidates(App& app);
+
+}  // namespace drz
