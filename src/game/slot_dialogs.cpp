@@ -23,7 +23,9 @@ void RunDialog(App& app, const char* title, bool loads) {
     if (std::optional<int> slot = platform::RunSlotDialog(app.window, request)) ConfirmSlot(app, *slot, loads);
 }
 
-void Tell(App& app, const std::string& text) { app.window.MessageBox(0, text, 1, "OK"); }
+void Tell(App& app, const std::string& text) {
+    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
+}
 
 // A missing file loads nothing and says nothing; a slot that cannot be used is named, and the board on the
 // screen stays as it was.

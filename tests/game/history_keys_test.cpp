@@ -53,7 +53,7 @@ TEST_F(HistoryKeysTest, SolveAndCandidatesGoBackButTheClockStaysStopped) {
     Key('Y', platform::kControlHeld);  // M again
     Undo();
     KeyUp(27);
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     PlayLoop(app);
     EXPECT_EQ(app.board.CellValue, dealt.CellValue);

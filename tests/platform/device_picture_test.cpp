@@ -44,7 +44,7 @@ TEST(DevicePicture, AtOwnSizeTheWindowShowsThePictureAsDrawn) {
     w.Open(0, 0, kScreenWidth, 963);
     DrawScene(w.Screen());
     QCoreApplication::processEvents();
-    const QImage shown = w.impl().view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = WindowParts(w).view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(w.Screen().DeviceScale(), 1);
     EXPECT_TRUE(w.Screen().impl().device.Image().isNull()) << "nothing is kept beside the 1x picture";
     EXPECT_EQ(shown, w.Screen().impl().image);
@@ -54,7 +54,7 @@ TEST(DevicePicture, AScaledWindowPaintsOnceAndThenRests) {
     MainWindow w;
     w.Open(0, 0, kScreenWidth, 963);
     DrawScene(w.Screen());
-    ScreenWidget* view = w.impl().view;
+    ScreenWidget* view = WindowParts(w).view;
     view->resize(1000, 700);
     int paints = 0;
     struct Counter : QObject {

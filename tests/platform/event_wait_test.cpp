@@ -19,7 +19,7 @@ class EventWaitTest : public ::testing::Test {
 protected:
     void SetUp() override { w.Open(0, 0, kScreenWidth, 963); }
 
-    QWidget* View() { return w.impl().view; }
+    QWidget* View() { return WindowParts(w).view; }
 
     void Key(QEvent::Type type, int key, const QString& text = {}, bool autoRepeat = false,
              Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -72,7 +72,7 @@ TEST_F(EventWaitTest, MenuChoiceArrivesAsMenuCommand) {
     w.AppendItem(popup, 8, "&Neues Spiel");
     w.AppendPopup(bar, popup, "&Dreizehner");
     w.InstallMenuBar(bar);
-    w.impl().menus.FindItem(8)->trigger();
+    WindowParts(w).menus.FindItem(8)->trigger();
     const InputEvent e = w.WaitEvent();
     EXPECT_EQ(e.message, kMenuCommand);
     EXPECT_EQ(e.param, 8);
@@ -83,10 +83,10 @@ TEST_F(EventWaitTest, NoMenuCommandWhileTheBarIsOff) {
     w.AppendItem(bar, 99, "&Beenden");
     w.InstallMenuBar(bar);
     w.SetMenuEnabled(false);
-    w.impl().menus.FindItem(99)->trigger();
+    WindowParts(w).menus.FindItem(99)->trigger();
     EXPECT_TRUE(Drain().empty());
     w.SetMenuEnabled(true);
-    w.impl().menus.FindItem(99)->trigger();
+    WindowParts(w).menus.FindItem(99)->trigger();
     EXPECT_EQ(w.WaitEvent().param, 99);
 }
 
@@ -257,8 +257,8 @@ TEST_F(EventWaitTest, CloseRequestRunsTheCloseHandlerInsideTheWait) {
 TEST_F(EventWaitTest, TheCloseBoxIsACloseRequest) {
     int asked = 0;
     w.SetCloseHandler([&] { ++asked; });
-    w.impl().frame->close();  // as the window manager's close box does
-    EXPECT_TRUE(w.impl().frame->isVisible());
+    WindowParts(w).frame->close();  // as the window manager's close box does
+    EXPECT_TRUE(WindowParts(w).frame->isVisible());
     EXPECT_EQ(asked, 0) << "the handler never runs inside the toolkit's close event";
     w.PostInput({kChar, 'x', 0, 0});
     w.WaitEvent();
@@ -274,7 +274,7 @@ TEST_F(EventWaitTest, ProgramExitFromTheCloseHandlerLeavesTheWait) {
     w.PostInput({kKeyUp, 'Z', 0, 0});
     EXPECT_THROW(w.WaitEvent(), ProgramExit);
     EXPECT_FALSE(w.IsOpen());
-    EXPECT_FALSE(w.impl().frame->isVisible());
+    EXPECT_FALSE(WindowParts(w).frame->isVisible());
 }
 
 TEST_F(EventWaitTest, GoneWindowEndsEveryWait) {
