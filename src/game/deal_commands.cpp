@@ -55,6 +55,7 @@ std::optional<EditStep> DealBoard(App& app) {
         return std::nullopt;
     }
     if (dealt.deal.load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    StartHistory(app.history);
     ShowGivenCount(app.display);
     return std::move(dealt.step);
 }

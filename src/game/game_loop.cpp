@@ -3,6 +3,7 @@
 #include "game/game_loop.h"
 
 #include "game/game_keys.h"
+#include "game/history_keys.h"
 
 namespace drz {
 
@@ -12,6 +13,7 @@ namespace {
 bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
     if (event.message == platform::kKeyUp) {
         if (KeyBelongsToPad(app, event.param)) return false;
+        if (HistoryKey(app, rules.loop, event)) return false;
         if (GameKey(app, rules.loop, event.param)) return true;
     }
     if (event.message == platform::kLeftButtonDown) {

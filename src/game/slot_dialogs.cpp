@@ -34,6 +34,7 @@ void LoadSlot(App& app) {
     const LoadStep loaded = Load(app.board, app.options.BoardFile, app.SlotIndex, CandidateRule(app.options));
     const LoadOutcome& load = loaded.load;
     if (load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    if (loaded.step.Changed()) StartHistory(app.history);  // a new board: nothing before it to go back to
     if (!load.BoardChanged() && load.status != LoadStatus::Missing)
         Tell(app, load.message + "\nEs wurde nicht geladen; das Brett bleibt, wie es war.");
 }

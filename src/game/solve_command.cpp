@@ -40,7 +40,7 @@ private:
 
 void RunSolve(App& app, bool retry) {
     ScreenSolveHooks hooks(app);
-    Solve(app.board, hooks, retry, CandidateRule(app.options));
+    RememberStep(app, Solve(app.board, hooks, retry, CandidateRule(app.options)));
 }
 
 }  // namespace

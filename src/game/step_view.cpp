@@ -19,13 +19,29 @@ void ShowVerdict(App& app, const Verdict& verdict) {
     if (!verdict.valid) platform::Beep();
 }
 
+void RememberStep(App& app, const EditStep& step, bool candidatesBefore) {
+    if (step.kind == StepKind::Deal || step.kind == StepKind::Load || step.kind == StepKind::ClearBoard) {
+        StartHistory(app.history);
+        return;
+    }
+    RecordStep(app.history, step, candidatesBefore, app.options.ShowCandidates);
+}
+
+void RememberStep(App& app, const EditStep& step) { RememberStep(app, step, app.options.ShowCandidates); }
+
 void ShowCellStep(App& app, const EditStep& step, bool judged) {
+    RememberStep(app, step);
     DrawStepCells(app.display, step);
     if (judged) ShowVerdict(app, step.verdict);
     AfterCandidates(app, step);
 }
 
 void ShowBoardStep(App& app, const EditStep& step) {
+    RememberStep(app, step);
+    DrawBoardStep(app, step);
+}
+
+void DrawBoardStep(App& app, const EditStep& step) {
     RedrawCells(app.display, step.verdict);
     if (!step.verdict.valid) platform::Beep();
     AfterCandidates(app, step);
@@ -39,7 +55,9 @@ void StopTimingForCandidates(App& app) {
 void ToggleCandidates(App& app) {
     app.clock.ClockRunning = false;
     app.options.ShowCandidates = !app.options.ShowCandidates;
-    ShowBoardStep(app, SetAllMarks(app.board, false, CandidateRule(app.options)));
+    const EditStep step = SetAllMarks(app.board, false, CandidateRule(app.options));
+    RememberStep(app, step, !app.options.ShowCandidates);
+    DrawBoardStep(app, step);
 }
 
 }  // namespace drz

@@ -58,7 +58,10 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
 void ScreenWidget::keyPressEvent(QKeyEvent* e) {
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     const bool alt = e->modifiers() & Qt::AltModifier;
-    input_.KeyPress(VirtualKeyOf(e->key(), keypad), TypedCharacterOf(e->key(), e->text()), e->isAutoRepeat(), alt);
+    const int modifiers = (e->modifiers() & Qt::ShiftModifier ? kShiftHeld : 0) |
+                          (e->modifiers() & Qt::ControlModifier ? kControlHeld : 0);
+    input_.KeyPress(VirtualKeyOf(e->key(), keypad), TypedCharacterOf(e->key(), e->text()), e->isAutoRepeat(), alt,
+                    modifiers);
     e->accept();
 }
 

@@ -101,6 +101,18 @@ TEST_F(EventWaitTest, KeyPressTypesAndReleaseReportsTheVirtualKey) {
     EXPECT_EQ(events[1].param, 'L');
 }
 
+TEST_F(EventWaitTest, AReleaseCarriesTheModifiersHeldAtItsPress) {
+    Key(QEvent::KeyPress, Qt::Key_Z, "\x1a", false, Qt::ControlModifier | Qt::ShiftModifier);
+    Key(QEvent::KeyRelease, Qt::Key_Z, {}, false, Qt::NoModifier);  // Ctrl and Shift were let go first
+    Key(QEvent::KeyPress, Qt::Key_Y, "y");
+    Key(QEvent::KeyRelease, Qt::Key_Y, "y", false, Qt::ControlModifier);  // Ctrl pressed only after Y
+    const auto events = Drain();
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[1].param, 'Z');
+    EXPECT_EQ(events[1].modifiers, kControlHeld | kShiftHeld);
+    EXPECT_EQ(events[3].modifiers, 0);
+}
+
 TEST_F(EventWaitTest, EscapeIsTwentySeven) {
     Key(QEvent::KeyPress, Qt::Key_Escape);
     Key(QEvent::KeyRelease, Qt::Key_Escape);
