@@ -24,7 +24,7 @@ MainWindow::Impl::Impl()
     layout->setSpacing(0);
     layout->addWidget(view);
     frame->setFocusProxy(view);
-    screen.impl().changed = [this] { view->RequestRepaint(); };
+    screen.impl().changed = [this](const QRect& area) { view->RequestRepaint(area); };
     QObject::connect(&frameWatch, &QTimer::timeout, frame.get(), [this] { RefitOnceFramed(); });
 }
 

@@ -11,7 +11,7 @@ void MainWindow::Snapshot(Canvas& target) const {
     QPainter p(&image);
     impl_->clock.Paint(p);
     p.end();
-    target.impl().Changed();
+    target.impl().Changed(QRect(0, 0, kScreenWidth, kScreenHeight));
 }
 
 bool MainWindow::WriteSnapshotPng(const std::string& path) const {

@@ -140,6 +140,23 @@ TEST(DevicePicture, ANewScaleDrawsTheSamePictureAsDrawingAtThatScale) {
     EXPECT_EQ(remade.impl().image, drawn.impl().image);
 }
 
+TEST(DevicePicture, APadOpenedAgainAndAgainSavesOnlyWhatStillShows) {
+    Canvas c;
+    c.SetDeviceScale(2);
+    DrawScene(c);
+    for (int round = 0; round < 200; ++round) {
+        const Picture pad = c.Save(40, 20, 85, 65);
+        c.SetFill(kGrey);
+        c.FilledBox(40, 20, 85, 65);
+        c.Restore(pad, 40, 20);
+    }
+    EXPECT_LT(c.impl().list.Region(QRect(40, 20, 46, 46)).size(), 20u);
+    const QImage incremental = Device(c).copy();
+    c.SetDeviceScale(1);
+    c.SetDeviceScale(2);
+    EXPECT_EQ(Device(c), incremental);
+}
+
 TEST(DevicePicture, ALongGameKeepsTheDrawingListSmall) {
     Canvas c;
     c.SetDeviceScale(2);
