@@ -1,7 +1,10 @@
 // Undo, redo and the checkpoints in the game loops: the board written back, then drawn as a step.
 #include "game/history_keys.h"
 
+#include <string>
+
 #include "display/board_view.h"
+#include "display/font_codes.h"
 #include "display/panels.h"
 #include "game/game_loops.h"
 #include "game/step_view.h"
@@ -55,8 +58,13 @@ void ShowHistoryStep(App& app, GameLoop loop, EditStep step) {
     }
 }
 
+// The help panel's text, with trailing blanks so that it covers the longer text it replaces.
 void ShowHelp(App& app, const char* text) {
-    app.panels.HelpText = text;
+    UseFont(app.display, kFontText);
+    const int replaced = app.display.screen.TextWidth(app.panels.HelpText);
+    std::string shown = text;
+    while (app.display.screen.TextWidth(shown) < replaced) shown += ' ';
+    app.panels.HelpText = shown;
     ShowHelpText(app.display);
 }
 
