@@ -42,16 +42,17 @@ void Memory(benchmark::State& state, const platform::Canvas& screen) {
 
 void BM_DigitApplied(benchmark::State& state) {
     Scene& s = TheScene(ScaleOf(state));
+    const CellRef cell{7, s.cx, s.cy};
     int digit = 1;
     for (auto _ : state) {
         digit = digit % 9 + 1;
-        const CellRef cell{7, s.cx, s.cy};
         DrawPickerPad(s.d, s.in, cell);
         s.window.PostInput({platform::kChar, '0' + digit, 0, 0});
         const PadChoice choice = OpenPicker(s.d, s.in, cell);  // the pad restored
+        // The step (both copies, candidates, counts, verdict), then its cells, marks and the panels.
         const EditStep step = EnterDigit(s.board, cell, choice.digit, CandidateRule(s.options));
-        DrawStepCells(s.d, step);            // the cell, shared copies, candidates
-        ShowDigitCounts(s.d, step.verdict);  // counts and the status verdict
+        DrawStepCells(s.d, step);
+        ShowDigitCounts(s.d, step.verdict);
     }
     Memory(state, s.window.Screen());
 }
@@ -60,7 +61,7 @@ BENCHMARK(BM_DigitApplied)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 void BM_FullRedraw(benchmark::State& state) {
     Scene& s = TheScene(ScaleOf(state));
     for (auto _ : state) {
-        const Verdict verdict = VerdictOf(s.board);
+        const Verdict verdict = Refresh(s.board, CandidateRule(s.options)).verdict;
         DrawBoard(s.d, verdict);
         RedrawCells(s.d, verdict);
     }

@@ -7,6 +7,7 @@
 #include "display/state.h"
 #include "engine/random.h"
 #include "input/input_state.h"
+#include "model/history.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
 #include "storage/hall_of_fame.h"
@@ -23,6 +24,7 @@ struct App {
     Display display{window, window.Screen(), board, options, panels, clock};
     RandomSource random{FreshSeed()};   // the one random source of the game: deals and shuffles
     InputState input;                   // pointer, picker pad and its saved background
+    History history;                    // the steps to undo and redo on this board, and its checkpoints
     std::int16_t SlotIndex = 0;         // slot chosen last in the slot dialog; it reopens there
     platform::Picture CommandBarImage;  // the empty command-bar area, drawn back to erase the bar
     // Declared after the window, so it is stopped and joined before the window goes.

@@ -39,7 +39,9 @@ void TellNotDealt(App& app, const DealOutcome& deal) {
             break;
     }
     const std::string detail = deal.load.status == LoadStatus::Damaged ? "\n" + deal.load.message : std::string();
-    app.window.MessageBox(0, text + GameFolder() + detail + "\n\nEs wurde kein Spiel gegeben.", 1, "OK");
+    app.window.MessageBox(platform::MessageIcon::None,
+                          text + GameFolder() + detail + "\n\nEs wurde kein Spiel gegeben.", {"OK"},
+                          platform::MessageButton::First);
 }
 
 // The level board, shuffled, with the level panel updated; none when nothing could be dealt.
@@ -53,6 +55,7 @@ std::optional<EditStep> DealBoard(App& app) {
         return std::nullopt;
     }
     if (dealt.deal.load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    StartHistory(app.history);
     ShowGivenCount(app.display);
     return std::move(dealt.step);
 }

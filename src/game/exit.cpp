@@ -3,7 +3,9 @@
 namespace drz {
 
 void ConfirmExit(App& app) {
-    if (app.window.MessageBox(2, "Spiel beenden?", 2, "&JA|&NEIN") != 1) return;
+    const platform::MessageButton answer = app.window.MessageBox(platform::MessageIcon::Question, "Spiel beenden?",
+                                                                 {"&JA", "&NEIN"}, platform::MessageButton::Second);
+    if (answer != platform::MessageButton::First) return;
     StopClock(app);
     app.window.Close();
     app.CommandBarImage = platform::Picture{};

@@ -3,6 +3,7 @@
 #include "game/game_loop.h"
 
 #include "game/game_keys.h"
+#include "game/history_keys.h"
 #include "game/keyboard_play.h"
 
 namespace drz {
@@ -12,6 +13,7 @@ namespace {
 // True when the event ends the loop.
 bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
     if (event.message == platform::kKeyUp && KeyBelongsToPad(app, event.param)) return false;
+    if (event.message == platform::kKeyUp && HistoryKey(app, rules.loop, event)) return false;
     if (KeyboardPlayKey(app, rules, event)) return false;
     if (event.message == platform::kKeyUp) {
         if (GameKey(app, rules.loop, event.param)) return true;

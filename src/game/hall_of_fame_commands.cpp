@@ -10,7 +10,9 @@ namespace {
 
 std::string RankText(int place) { return (place < 10 ? " " : "") + std::to_string(place) + "."; }
 
-void TellFailure(App& app, const std::string& message) { app.window.MessageBox(0, message, 1, "&OK"); }
+void TellFailure(App& app, const std::string& message) {
+    app.window.MessageBox(platform::MessageIcon::None, message, {"&OK"}, platform::MessageButton::First);
+}
 
 // Stores the confirmed entry; returns the place it took (0 when it was not stored).
 int StoreEntry(App& app, int level, const std::string& time) {
@@ -21,7 +23,10 @@ int StoreEntry(App& app, int level, const std::string& time) {
     return outcome.place;
 }
 
-bool ConfirmDelete(App& app) { return app.window.MessageBox(2, "Wirklich löschen?", 1, "&JA|&NEIN") == 1; }
+bool ConfirmDelete(App& app) {
+    return app.window.MessageBox(platform::MessageIcon::Question, "Wirklich löschen?", {"&JA", "&NEIN"},
+                                 platform::MessageButton::First) == platform::MessageButton::First;
+}
 
 }  // namespace
 

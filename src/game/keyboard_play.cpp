@@ -16,6 +16,8 @@ constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kDelete = 46;
 
 constexpr CellRef kFirstCell{1, 1, 1};
 
+bool ShiftHeld(const platform::InputEvent& event) { return (event.modifiers & platform::kShiftHeld) != 0; }
+
 std::optional<CursorMove> MoveOfKey(int key, bool shift) {
     switch (key) {
         case kLeft:
@@ -46,7 +48,7 @@ bool ReleasedKey(App& app, const LoopRules& rules, const platform::InputEvent& e
         in.SameDigitHighlight = !in.SameDigitHighlight;
         return true;
     }
-    if (const std::optional<CursorMove> move = MoveOfKey(event.param, event.shift)) {
+    if (const std::optional<CursorMove> move = MoveOfKey(event.param, ShiftHeld(event))) {
         if (in.Cursor) {
             in.Cursor = MovedCursor(app.board, *in.Cursor, *move);
         } else if (IsArrow(event.param)) {
@@ -56,7 +58,7 @@ bool ReleasedKey(App& app, const LoopRules& rules, const platform::InputEvent& e
     }
     if (!in.Cursor) return false;
     if (event.param == kSpace || event.param == kReturn) {
-        rules.cellKey(app, *in.Cursor, {event.shift ? CellKey::Kind::NotesPad : CellKey::Kind::Pad, 0});
+        rules.cellKey(app, *in.Cursor, {ShiftHeld(event) ? CellKey::Kind::NotesPad : CellKey::Kind::Pad, 0});
         return true;
     }
     if (event.param == kDelete) {

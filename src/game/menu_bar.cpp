@@ -70,34 +70,34 @@ namespace {
 
 class MenuReader {
 public:
-    MenuReader(platform::MainWindow& window, const std::vector<std::string>& description)
-        : window_(window), description_(description) {}
+    MenuReader(platform::Menus& menus, const std::vector<std::string>& description)
+        : menus_(menus), description_(description) {}
 
     // Entries up to the next empty one (or the end) become the items of a new popup; 0 on failure.
     platform::MenuHandle BuildPopup() {
-        platform::MenuHandle popup = window_.CreatePopup();
+        platform::MenuHandle popup = menus_.CreatePopup();
         if (popup == 0) return 0;
         while (true) {
             const std::string& entry = Next();
             bool ok = true;
             if (entry.empty()) return popup;
             if (entry == "-") {
-                ok = window_.AppendSeparator(popup);
+                ok = menus_.AppendSeparator(popup);
             } else if (entry.front() == '>') {
                 platform::MenuHandle nested = BuildPopup();
-                ok = nested != 0 && window_.AppendPopup(popup, nested, entry.substr(1));
+                ok = nested != 0 && menus_.AppendPopup(popup, nested, entry.substr(1));
             } else {
                 ok = AppendCommand(popup, entry);
             }
             if (!ok) {
-                window_.DestroyMenu(popup);
+                menus_.DestroyMenu(popup);
                 return 0;
             }
         }
     }
 
     platform::MenuHandle BuildBar() {
-        platform::MenuHandle bar = window_.CreateMenuBar();
+        platform::MenuHandle bar = menus_.CreateMenuBar();
         if (bar == 0) throw std::runtime_error("Die Menüleiste kann nicht angelegt werden.");
         while (true) {
             const std::string& entry = Next();
@@ -107,10 +107,10 @@ public:
                 ok = AppendCommand(bar, entry);
             } else {
                 platform::MenuHandle popup = BuildPopup();
-                ok = popup != 0 && window_.AppendPopup(bar, popup, entry);
+                ok = popup != 0 && menus_.AppendPopup(bar, popup, entry);
             }
             if (!ok) {
-                window_.DestroyMenu(bar);
+                menus_.DestroyMenu(bar);
                 throw std::runtime_error("Das Menü \"" + entry + "\" kann nicht angelegt werden.");
             }
         }
@@ -126,28 +126,28 @@ private:
     bool AppendCommand(platform::MenuHandle menu, const std::string& entry) {
         std::size_t colon = entry.find(':');
         std::string caption = colon == std::string::npos ? entry : entry.substr(colon + 1);
-        return window_.AppendItem(menu, MenuEntryId(entry), caption);
+        return menus_.AppendItem(menu, MenuEntryId(entry), caption);
     }
 
-    platform::MainWindow& window_;
+    platform::Menus& menus_;
     const std::vector<std::string>& description_;
     std::size_t position_ = 0;
 };
 
 }  // namespace
 
-void BuildMenuBar(platform::MainWindow& window, const std::vector<std::string>& description) {
-    platform::MenuHandle bar = MenuReader(window, description).BuildBar();
-    platform::MenuHandle old = window.InstallMenuBar(bar);
-    if (old != 0) window.DestroyMenu(old);
+void BuildMenuBar(platform::Menus& menus, const std::vector<std::string>& description) {
+    platform::MenuHandle bar = MenuReader(menus, description).BuildBar();
+    platform::MenuHandle old = menus.InstallMenuBar(bar);
+    if (old != 0) menus.DestroyMenu(old);
 }
 
-void UpdateMenuChecks(platform::MainWindow& window, const Options& options) {
-    for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) window.CheckItem(id, false);
-    window.CheckItem(kMenuLevelEasy + options.CurrentLevel, true);
-    window.CheckItem(options.ShowNumerals ? kMenuNumerals : kMenuLetters, true);
-    if (options.ShowCandidates) window.CheckItem(kMenuShowCandidates, true);
-    if (options.SymmetricPuzzle) window.CheckItem(kMenuSymmetry, true);
+void UpdateMenuChecks(platform::Menus& menus, const Options& options) {
+    for (int id : {30, 31, 32, 33, 40, 41, 44, 45}) menus.CheckItem(id, false);
+    menus.CheckItem(kMenuLevelEasy + options.CurrentLevel, true);
+    menus.CheckItem(options.ShowNumerals ? kMenuNumerals : kMenuLetters, true);
+    if (options.ShowCandidates) menus.CheckItem(kMenuShowCandidates, true);
+    if (options.SymmetricPuzzle) menus.CheckItem(kMenuSymmetry, true);
 }
 
 }  // namespace drz

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "display/state.h"
-#include "platform/window.h"
+#include "platform/menus.h"
 
 namespace drz {
 
@@ -40,12 +40,12 @@ const std::vector<std::string>& MenuDescription();
 
 // Builds the bar from a description, installs it and destroys the previous one. Throws std::runtime_error when
 // a menu cannot be made (start-up cannot go on without it).
-void BuildMenuBar(platform::MainWindow& window, const std::vector<std::string>& description = MenuDescription());
+void BuildMenuBar(platform::Menus& menus, const std::vector<std::string>& description = MenuDescription());
 
 // The numeric value at the front of an "id:caption" entry, read as the ordinary number conversion reads it.
 int MenuEntryId(std::string_view entry);
 
 // Check marks from the options: the level, numerals or letters, candidates, symmetry.
-void UpdateMenuChecks(platform::MainWindow& window, const Options& options);
+void UpdateMenuChecks(platform::Menus& menus, const Options& options);
 
 }  // namespace drz

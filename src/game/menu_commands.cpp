@@ -87,7 +87,7 @@ bool PerformGameAction(App& app, int id) {
             PlayLoop(app);
             break;
         case kMenuRestart:
-            Restart(app.board, CandidateRule(app.options));  // the play loop shows it
+            RememberStep(app, Restart(app.board, CandidateRule(app.options)));  // the play loop shows it
             PlayLoop(app);
             break;
         case kMenuSolveBoard:

@@ -23,7 +23,9 @@ void RunDialog(App& app, const char* title, bool loads) {
     if (std::optional<int> slot = platform::RunSlotDialog(app.window, request)) ConfirmSlot(app, *slot, loads);
 }
 
-void Tell(App& app, const std::string& text) { app.window.MessageBox(0, text, 1, "OK"); }
+void Tell(App& app, const std::string& text) {
+    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
+}
 
 // A missing file loads nothing and says nothing; a slot that cannot be used is named, and the board on the
 // screen stays as it was.
@@ -32,6 +34,7 @@ void LoadSlot(App& app) {
     const LoadStep loaded = Load(app.board, app.options.BoardFile, app.SlotIndex, CandidateRule(app.options));
     const LoadOutcome& load = loaded.load;
     if (load.CandidatesReplaced()) app.options.ShowCandidates = false;
+    if (loaded.step.Changed()) StartHistory(app.history);  // a new board: nothing before it to go back to
     if (!load.BoardChanged() && load.status != LoadStatus::Missing)
         Tell(app, load.message + "\nEs wurde nicht geladen; das Brett bleibt, wie es war.");
 }

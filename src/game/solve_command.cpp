@@ -18,7 +18,8 @@ public:
     void Placed(int k, int x, int y, int d) override { DrawCell(app_.display, {k, x, y}, d); }
     void Judged(bool) override { ShowVerdict(app_, VerdictOf(app_.board)); }
     void Verdict(std::string_view text, std::string_view button) override {
-        app_.window.MessageBox(0, text, 1, button);
+        app_.window.MessageBox(platform::MessageIcon::None, text, {std::string(button)},
+                               platform::MessageButton::First);
     }
     void AfterVerdict() override {
         if (!app_.options.ShowCandidates) return;
@@ -39,7 +40,7 @@ private:
 
 void RunSolve(App& app, bool retry) {
     ScreenSolveHooks hooks(app);
-    Solve(app.board, hooks, retry, CandidateRule(app.options));
+    RememberStep(app, Solve(app.board, hooks, retry, CandidateRule(app.options)));
 }
 
 }  // namespace

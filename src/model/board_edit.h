@@ -30,6 +30,7 @@ enum class StepKind {
     Deal,         // a level board dealt and shuffled
     Load,         // a slot of a board file
     ClearBoard,   // everything empty
+    Checkpoint,   // back to a checkpoint the player set
     Refresh,      // no player change: the candidates brought up to date before the board is shown
 };
 

@@ -20,7 +20,7 @@ void ShowAboutDialog(Display& d) {
         "Gewährleistung.";
     text.lines = {"Dreizehner", version, game, licence, "Von Mirav."};
     text.details = "Qt " + platform::ToolkitVersion() + ", C++20";
-    platform::ShowInfDialog(d.window, text);
+    platform::ShowAboutForm(d.window, text);
 }
 
 }  // namespace drz

@@ -28,7 +28,9 @@ struct PrintPage {
     const Options& options;
 };
 
-void ReportPrinterError(Display& d) { d.window.MessageBox(0, kPrinterError, 1, "OK"); }
+void ReportPrinterError(Display& d) {
+    d.window.MessageBox(platform::MessageIcon::None, kPrinterError, {"OK"}, platform::MessageButton::First);
+}
 
 // Shows the print dialog with landscape preset; false (after the message) when the print is aborted.
 bool ChoosePrinter(Display& d, platform::Printer& printer, bool& PrintLandscape) {

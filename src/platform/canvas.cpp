@@ -51,19 +51,23 @@ MixMode Canvas::Mix() const { return impl_->mix; }
 bool Canvas::OpaqueText() const { return impl_->opaqueText; }
 
 void Canvas::Line(int x1, int y1, int x2, int y2) {
+    QRect touched;
     for (const QRect& r : LineRects(x1, y1, x2, y2, impl_->lineWidth)) {
         MixRect(impl_->image, r, impl_->foreground, impl_->mix);
         impl_->RecordFill(r, impl_->foreground, impl_->mix);
+        touched |= r;
     }
-    impl_->Changed();
+    impl_->Changed(touched);
 }
 
 void Canvas::BoxOutline(int x1, int y1, int x2, int y2) {
+    QRect touched;
     for (const QRect& r : BoxOutlineRects(x1, y1, x2, y2, impl_->lineWidth)) {
         MixRect(impl_->image, r, impl_->foreground, impl_->mix);
         impl_->RecordFill(r, impl_->foreground, impl_->mix);
+        touched |= r;
     }
-    impl_->Changed();
+    impl_->Changed(touched);
 }
 
 void Canvas::FilledBox(int x1, int y1, int x2, int y2) {
@@ -74,11 +78,12 @@ void Canvas::FilledBox(int x1, int y1, int x2, int y2) {
         for (const QRect& r : BoxOutlineRects(x1, y1, x2, y2, impl_->lineWidth)) whole |= r;
         MixRect(impl_->image, whole, impl_->fill, impl_->mix);
         impl_->RecordFill(whole, impl_->fill, impl_->mix);
-        impl_->Changed();
+        impl_->Changed(whole);
         return;
     }
     MixRect(impl_->image, inside, impl_->fill, impl_->mix);
     if (!inside.isEmpty()) impl_->RecordFill(inside, impl_->fill, impl_->mix);
+    impl_->Changed(inside);
     BoxOutline(x1, y1, x2, y2);
 }
 
@@ -88,6 +93,7 @@ void Canvas::Text(int x, int y, std::string_view utf8) {
     const TextStyle style{impl_->foreground, impl_->fill, impl_->opaqueText, impl_->mix};
     DrawText(impl_->image, font, x, y, text, style);
     const TextExtent extent = ExtentOf(font, text);
+    const QRect cellBox(x, y, extent.width, font.CellHeight());
     if (style.opaque && extent.width > 0)
         impl_->RecordFill(QRect(x, y, extent.width, font.CellHeight()), style.fill, style.mix);
     if (!extent.ink.isEmpty()) {
@@ -103,7 +109,7 @@ void Canvas::Text(int x, int y, std::string_view utf8) {
         op.run = std::make_shared<const TextRun>(TextRun{&font, text});
         impl_->Record(std::move(op));
     }
-    impl_->Changed();
+    impl_->Changed(cellBox | extent.ink.translated(x, y));
 }
 
 int Canvas::TextWidth(std::string_view utf8) const { return platform::TextWidth(*impl_->font, FromUtf8(utf8)); }
@@ -127,7 +133,7 @@ void Canvas::Restore(const Picture& picture, int x, int y) {
     const QRect target = QRect(QPoint(x, y), picture.data->image.size()) & kWholeScreen;
     for (DrawOp& op : MovedAndClipped(picture.data->recording, QPoint(x, y) - picture.data->origin, target))
         impl_->Record(std::move(op));
-    impl_->Changed();
+    impl_->Changed(target);
 }
 
 Rgb Canvas::PixelAt(int x, int y) const {
@@ -141,7 +147,7 @@ void Canvas::Clear(Rgb colour) {
     impl_->image.fill(QColor(colour.r, colour.g, colour.b));
     impl_->list.Reset(colour);
     impl_->device.Clear(colour);
-    impl_->Changed();
+    impl_->Changed(kWholeScreen);
 }
 
 // Asked by the window while it paints: telling it of a change here would only ask for the next paint.

@@ -23,11 +23,12 @@ struct Canvas::Impl {
     MixMode mix = MixMode::Copy;
     bool opaqueText = true;
     const ResolvedFont* font = nullptr;
-    // Told after every change of the picture, so a window showing it can repaint.
-    std::function<void()> changed;
+    // Told of every change of the picture and where it lies (1x pixels), so a window showing it can repaint
+    // just that part.
+    std::function<void(const QRect&)> changed;
 
-    void Changed() const {
-        if (changed) changed();
+    void Changed(const QRect& area) const {
+        if (changed) changed(area);
     }
     // Records the operation and draws it at the device's resolution (the 1x image has it already).
     void Record(DrawOp op) {

@@ -12,7 +12,6 @@ namespace drz::platform {
 class ClockLabel {
 public:
     void Create(const QRect& area, const QString& text, const QFont& font, const QColor& background);
-    bool Exists() const { return exists_; }
     void SetText(const QString& text) { text_ = text; }
     const QString& Text() const { return text_; }
     const QRect& Area() const { return area_; }

@@ -92,16 +92,24 @@ void DrawList::Compact() {
 // Only what still shows inside the region is taken: a restored picture's own background hides all before it, so
 // saving the same place again and again does not pile up the operations of every earlier restore.
 DrawOps DrawList::Region(const QRect& region) const {
+    // Newest first, back to the first opaque operation that covers the whole region (a restored picture's own
+    // background, mostly): nothing before it can show. Without one, the background of the last clear is the base.
     DrawOps touching;
-    DrawOp base;
-    base.colour = background_;
-    base.area = base.clip = region;
-    touching.push_back(base);
-    for (const DrawOp& op : ops_) {
-        if (!Widened(op.Bounds()).intersects(region)) continue;
-        touching.push_back(op);
+    bool based = false;
+    for (auto op = ops_.rbegin(); op != ops_.rend() && !based; ++op) {
+        const QRect bounds = op->Bounds();
+        if (!Widened(bounds).intersects(region)) continue;
+        touching.push_back(*op);
         touching.back().clip &= region;
+        based = op->Opaque() && bounds.contains(region);
     }
+    if (!based) {
+        DrawOp base;
+        base.colour = background_;
+        base.area = base.clip = region;
+        touching.push_back(base);
+    }
+    std::reverse(touching.begin(), touching.end());
     std::vector<QRect> opaque;
     std::vector<bool> keep(touching.size());
     for (std::size_t i = touching.size(); i-- > 0;) {

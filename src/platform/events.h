@@ -14,12 +14,18 @@ enum Message : int {
     kRightButtonDown = 0x204,
 };
 
+// Modifier keys held when a key was pressed (bits of InputEvent::modifiers).
+enum Modifier : int {
+    kShiftHeld = 1,
+    kControlHeld = 2,
+};
+
 struct InputEvent {
     int message = kNoMessage;
     int param = 0;
     int x = 0;  // pointer position in screen pixels when the event happened
     int y = 0;
-    bool shift = false;  // a key release with Shift held (Shift+Tab, Shift+Space, Shift+Return)
+    int modifiers = 0;  // of a key release: the Modifier bits held when the key was pressed
 };
 
 // Thrown out of every wait when the program is to end (exit confirmed, or the window is gone);

@@ -1,5 +1,6 @@
-// The hall-of-fame dialog `ruhm`: the tab strip `tbs1` with the pages `liste1`..`liste4`, each holding one
-// report-style list (`lv1`..`lv4`), and the buttons "&OK" (`cmd3`) and "&Löschen" (`cmd4`).
+// The hall-of-fame dialog: a tab page per level, each holding one report-style list, and the buttons "&OK" and
+// "&Löschen". Its controls keep the names tests find them by: the form "ruhm", the tabs "tbs1", the pages
+// "liste1".."liste4", the lists "lv1".."lv4", the buttons "cmd3" and "cmd4".
 #include "platform/hall_of_fame_dialog.h"
 
 #include <QDialog>
@@ -32,32 +33,32 @@ public:
         : confirmDelete_(confirmDelete) {
         setObjectName(QStringLiteral("ruhm"));
         setWindowTitle(QStringLiteral("Ruhmeshalle:"));
-        tbs1_ = new QTabWidget;
-        tbs1_->setObjectName(QStringLiteral("tbs1"));
-        auto* cmd3 = new QPushButton(QStringLiteral("&OK"));
-        auto* cmd4 = new QPushButton(QStringLiteral("&Löschen"));
-        cmd3->setObjectName(QStringLiteral("cmd3"));
-        cmd4->setObjectName(QStringLiteral("cmd4"));
-        cmd3->setDefault(true);
-        connect(cmd3, &QPushButton::clicked, this, [this] { cmd3_Click(); });
-        connect(cmd4, &QPushButton::clicked, this, [this] { cmd4_Click(); });
+        levelTabs_ = new QTabWidget;
+        levelTabs_->setObjectName(QStringLiteral("tbs1"));
+        auto* okButton = new QPushButton(QStringLiteral("&OK"));
+        auto* deleteButton = new QPushButton(QStringLiteral("&Löschen"));
+        okButton->setObjectName(QStringLiteral("cmd3"));
+        deleteButton->setObjectName(QStringLiteral("cmd4"));
+        okButton->setDefault(true);
+        connect(okButton, &QPushButton::clicked, this, [this] { OkClicked(); });
+        connect(deleteButton, &QPushButton::clicked, this, [this] { DeleteClicked(); });
 
         auto* buttons = new QHBoxLayout;
         buttons->addStretch();
-        buttons->addWidget(cmd3);
-        buttons->addWidget(cmd4);
+        buttons->addWidget(okButton);
+        buttons->addWidget(deleteButton);
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(tbs1_);
+        layout->addWidget(levelTabs_);
         layout->addLayout(buttons);
         layout->setSizeConstraint(QLayout::SetFixedSize);
-        ruhm_Load(lists);
+        FillLists(lists);
     }
 
     bool DialogDone = false;
     std::optional<int> deletedLevel;
 
 private:
-    void ruhm_Load(const HallOfFameLists& lists) {
+    void FillLists(const HallOfFameLists& lists) {
         QTreeWidget* shown = nullptr;
         for (int level = 0; level < 4; ++level) {
             auto* page = new QWidget;
@@ -68,10 +69,10 @@ private:
             pageLayout->addWidget(list);
             for (const HallOfFameRow& row : lists.levels[level]) AddRow(*list, row);
             SizeList(*list);
-            tbs1_->addTab(page, QLatin1String(kLevelTabs[level]));
+            levelTabs_->addTab(page, QLatin1String(kLevelTabs[level]));
             if (level == lists.currentTab) shown = list;
         }
-        tbs1_->setCurrentIndex(lists.currentTab);
+        levelTabs_->setCurrentIndex(lists.currentTab);
         if (shown && shown->currentItem()) shown->scrollToItem(shown->currentItem());
     }
 
@@ -120,12 +121,12 @@ private:
         if (row.selected) list.setCurrentItem(item);
     }
 
-    void cmd3_Click() {
+    void OkClicked() {
         DialogDone = true;
         accept();
     }
 
-    void cmd4_Click() {
+    void DeleteClicked() {
         QWidget* focused = focusWidget();
         if (!confirmDelete_ || !confirmDelete_()) {
             // The question has gone back to the disabled main window: the lists take the keys again.
@@ -134,12 +135,12 @@ private:
             if (focused) focused->setFocus();
             return;
         }
-        deletedLevel = tbs1_->currentIndex();
+        deletedLevel = levelTabs_->currentIndex();
         DialogDone = true;
         accept();
     }
 
-    QTabWidget* tbs1_;
+    QTabWidget* levelTabs_;
     std::function<bool()> confirmDelete_;
 };
 
@@ -147,9 +148,9 @@ private:
 
 std::optional<int> ShowHallOfFameDialog(MainWindow& owner, const HallOfFameLists& lists,
                                         const std::function<bool()>& confirmDelete) {
-    HallOfFameForm ruhm(lists, confirmDelete);
-    RunModalForm(owner, ruhm, 242, 200, [&ruhm] { return ruhm.DialogDone; });
-    return ruhm.deletedLevel;
+    HallOfFameForm form(lists, confirmDelete);
+    RunModalForm(owner, form, 242, 200, [&form] { return form.DialogDone; });
+    return form.deletedLevel;
 }
 
 }  // namespace drz::platform

@@ -1,4 +1,4 @@
-// hall_of_fame_dialog.h — the hall-of-fame dialog `ruhm`: four tabs with the lists of the four levels.
+// hall_of_fame_dialog.h — the hall-of-fame dialog: four tabs with the lists of the four levels.
 #pragma once
 
 #include <array>
@@ -21,8 +21,8 @@ struct HallOfFameLists {
     int currentTab = 0;                                // the tab that is visible when the dialog opens
 };
 
-// Shows `ruhm` modally at (242, 200) from the main window's corner. "&OK" (`cmd3`), Escape and the close box
-// close it: nothing is returned. "&Löschen" (`cmd4`) asks `confirmDelete`; when that says yes the dialog
+// Shows the dialog modally at (242, 200) from the main window's corner. "&OK", Escape and the close box
+// close it: nothing is returned. "&Löschen" asks `confirmDelete`; when that says yes the dialog
 // closes and returns the level (0..3) of the tab that was visible.
 std::optional<int> ShowHallOfFameDialog(MainWindow& owner, const HallOfFameLists& lists,
                                         const std::function<bool()>& confirmDelete);

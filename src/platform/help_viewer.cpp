@@ -11,10 +11,10 @@ namespace drz::platform {
 
 namespace {
 
-HelpWindow* ExistingHelpWindow(MainWindow& window) { return static_cast<HelpWindow*>(window.impl().help.get()); }
+HelpWindow* ExistingHelpWindow(MainWindow& window) { return static_cast<HelpWindow*>(WindowParts(window).help.get()); }
 
 HelpWindow& TheHelpWindow(MainWindow& window) {
-    auto& help = window.impl().help;
+    auto& help = WindowParts(window).help;
     if (!help) help = std::make_unique<HelpWindow>();
     return *static_cast<HelpWindow*>(help.get());
 }

@@ -21,7 +21,7 @@ void InputRecorder::FlushPendingRelease() {
     pending_.reset();
 }
 
-void InputRecorder::KeyPress(int virtualKey, int typedChar, bool autoRepeat, bool alt) {
+void InputRecorder::KeyPress(int virtualKey, int typedChar, bool autoRepeat, bool alt, int modifiers) {
     if (pending_ && pending_->param == virtualKey) {
         // A release and a new press of the same key within the hold time: keyboard auto-repeat; still held.
         pending_.reset();
@@ -30,15 +30,17 @@ void InputRecorder::KeyPress(int virtualKey, int typedChar, bool autoRepeat, boo
     }
     FlushPendingRelease();
     if (alt) return;  // menu mnemonics; their release is not the game's either
-    if (virtualKey != 0 && !autoRepeat) pressedKeys_.insert(virtualKey);
+    if (virtualKey != 0 && !autoRepeat) pressedKeys_[virtualKey] = modifiers;
     if (typedChar >= 0) Queue(QueuedInput::Kind::Input, kChar, typedChar);
 }
 
-void InputRecorder::KeyRelease(int virtualKey, bool autoRepeat, bool shift) {
+void InputRecorder::KeyRelease(int virtualKey, bool autoRepeat) {
     if (autoRepeat || virtualKey == 0) return;
-    if (pressedKeys_.count(virtualKey) == 0) return;  // its press went elsewhere
+    const auto pressed = pressedKeys_.find(virtualKey);
+    if (pressed == pressedKeys_.end()) return;  // its press went elsewhere
+    const int modifiers = pressed->second;
     FlushPendingRelease();
-    pending_ = InputEvent{kKeyUp, virtualKey, x_, y_, shift};
+    pending_ = InputEvent{kKeyUp, virtualKey, x_, y_, modifiers};
     releaseTimer_.start();
 }
 

@@ -3,8 +3,8 @@
 
 #include <QTimer>
 #include <deque>
+#include <map>
 #include <optional>
-#include <set>
 
 #include "platform/events.h"
 
@@ -19,15 +19,15 @@ struct QueuedInput {
 // Records what the player does in the order it happened. Key releases are held back for a moment: X11
 // auto-repeat may deliver a release that is not marked as repeated, immediately followed by a press of the same
 // key; such a pair is dropped. A release whose press was not seen here (the key went to a menu or a dialog)
-// is dropped too.
+// is dropped too. A release carries the modifiers that were held when its key was pressed.
 class InputRecorder {
 public:
     static constexpr int kReleaseHoldMs = 30;
 
     InputRecorder();
 
-    void KeyPress(int virtualKey, int typedChar, bool autoRepeat, bool alt);
-    void KeyRelease(int virtualKey, bool autoRepeat, bool shift = false);
+    void KeyPress(int virtualKey, int typedChar, bool autoRepeat, bool alt, int modifiers = 0);
+    void KeyRelease(int virtualKey, bool autoRepeat);
     void ButtonPress(Qt::MouseButton button, int x, int y);
     void ButtonRelease(Qt::MouseButton button, int x, int y);
     void Move(int x, int y);
@@ -48,7 +48,7 @@ private:
     void FlushPendingRelease();
 
     std::deque<QueuedInput> queue_;
-    std::set<int> pressedKeys_;
+    std::map<int, int> pressedKeys_;     // key -> the Modifier bits held when it was pressed
     std::optional<InputEvent> pending_;  // a key release waiting out the hold time
     QTimer releaseTimer_;
     bool left_ = false, right_ = false, middle_ = false;

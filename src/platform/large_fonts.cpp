@@ -1,7 +1,7 @@
 // The large-font decision: how many whole pixels a 12-point font takes at the screen's logical resolution.
 #include <cmath>
 
-#include "platform/window.h"
+#include "platform/large_fonts.h"
 
 namespace drz::platform {
 

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "platform/large_fonts.h"
 #include "platform/window_impl.h"
 
 namespace drz::platform {
@@ -23,7 +24,7 @@ MainWindow::Impl::Impl()
     layout->setSpacing(0);
     layout->addWidget(view);
     frame->setFocusProxy(view);
-    screen.impl().changed = [this] { view->RequestRepaint(); };
+    screen.impl().changed = [this](const QRect& area) { view->RequestRepaint(area); };
     QObject::connect(&frameWatch, &QTimer::timeout, frame.get(), [this] { RefitOnceFramed(); });
 }
 
@@ -48,6 +49,9 @@ void MainWindow::Impl::InstallBar(QMenuBar* bar) {
 
 MainWindow::MainWindow() : impl_(std::make_unique<Impl>()) {}
 MainWindow::~MainWindow() = default;
+
+MainWindow::Impl& WindowParts(MainWindow& window) { return *window.impl_; }
+const MainWindow::Impl& WindowParts(const MainWindow& window) { return *window.impl_; }
 
 void MainWindow::SetTitle(std::string_view title) {
     impl_->frame->setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));

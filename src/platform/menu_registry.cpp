@@ -26,8 +26,6 @@ QWidget* MenuRegistry::WidgetOf(Handle handle) const {
     return it == menus_.end() ? nullptr : it->second.widget.get();
 }
 
-bool MenuRegistry::IsKnown(Handle handle) const { return WidgetOf(handle) != nullptr; }
-
 QMenuBar* MenuRegistry::Bar(Handle handle) const { return qobject_cast<QMenuBar*>(WidgetOf(handle)); }
 
 bool MenuRegistry::AppendItem(Handle menu, int id, const QString& caption) {

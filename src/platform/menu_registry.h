@@ -32,7 +32,6 @@ public:
     void Destroy(Handle menu);
 
     QMenuBar* Bar(Handle handle) const;  // nullptr unless a live bar
-    bool IsKnown(Handle handle) const;
 
     // Check marks belong to the game: an item shows a mark exactly while the game has set it.
     void Check(int id, bool checked);

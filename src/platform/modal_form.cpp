@@ -45,7 +45,7 @@ void EnableOwner(MainWindow::Impl& owner) {
 }  // namespace
 
 void RunModalForm(MainWindow& window, QDialog& form, int dx, int dy, const std::function<bool()>& done) {
-    MainWindow::Impl& owner = window.impl();
+    MainWindow::Impl& owner = WindowParts(window);
     owner.frame->setEnabled(false);
     owner.input.ForgetButtons();  // the releases of buttons held now go to the form
     ShowOwnedAt(owner, form, dx, dy);

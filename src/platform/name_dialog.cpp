@@ -1,4 +1,5 @@
-// The name dialog `champ`: the label `lbl2`, the field `ed1`, "&OK" (`cmd5`, the default) and "&Abbrechen" (`cmd6`).
+// The name dialog: a prompt, the name field, "&OK" (the default) and "&Abbrechen". Its controls keep the names
+// tests find them by: the form "champ", the prompt "lbl2", the field "ed1", the buttons "cmd5" and "cmd6".
 #include "platform/name_dialog.h"
 
 #include <QDialog>
@@ -21,30 +22,30 @@ public:
     explicit NameForm(const std::string& name) {
         setObjectName(QStringLiteral("champ"));
         setWindowTitle(QStringLiteral("Ruhmeshalle"));
-        auto* lbl2 =
+        auto* prompt =
             Named(new QLabel(QStringLiteral("Ihre Zeit gehört zu den zehn besten!\nBitte geben Sie Ihren Namen ein:")),
                   "lbl2");
-        ed1_ = Named(new QLineEdit(QString::fromStdString(name)), "ed1");
-        ed1_->setMaxLength(kLongestName);
-        ed1_->setMinimumWidth(300);
-        lbl2->setBuddy(ed1_);
-        auto* cmd5 = Named(new QPushButton(QStringLiteral("&OK")), "cmd5");
-        auto* cmd6 = Named(new QPushButton(QStringLiteral("&Abbrechen")), "cmd6");
-        cmd5->setDefault(true);
-        connect(cmd5, &QPushButton::clicked, this, [this] { cmd5_Click(); });
-        connect(cmd6, &QPushButton::clicked, this, [this] { cmd6_Click(); });
+        nameField_ = Named(new QLineEdit(QString::fromStdString(name)), "ed1");
+        nameField_->setMaxLength(kLongestName);
+        nameField_->setMinimumWidth(300);
+        prompt->setBuddy(nameField_);
+        auto* okButton = Named(new QPushButton(QStringLiteral("&OK")), "cmd5");
+        auto* cancelButton = Named(new QPushButton(QStringLiteral("&Abbrechen")), "cmd6");
+        okButton->setDefault(true);
+        connect(okButton, &QPushButton::clicked, this, [this] { OkClicked(); });
+        connect(cancelButton, &QPushButton::clicked, this, [this] { CancelClicked(); });
 
         auto* buttons = new QHBoxLayout;
         buttons->addStretch();
-        buttons->addWidget(cmd5);
-        buttons->addWidget(cmd6);
+        buttons->addWidget(okButton);
+        buttons->addWidget(cancelButton);
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(lbl2);
-        layout->addWidget(ed1_);
+        layout->addWidget(prompt);
+        layout->addWidget(nameField_);
         layout->addLayout(buttons);
         layout->setSizeConstraint(QLayout::SetFixedSize);
-        ed1_->selectAll();  // Return keeps the name offered, typing replaces it
-        ed1_->setFocus();
+        nameField_->selectAll();  // Return keeps the name offered, typing replaces it
+        nameField_->setFocus();
     }
 
     bool DialogDone = false;
@@ -57,25 +58,25 @@ private:
         return widget;
     }
 
-    void cmd5_Click() {
+    void OkClicked() {
         DialogDone = true;
-        confirmed = ed1_->text().toStdString();
+        confirmed = nameField_->text().toStdString();
         accept();
     }
-    void cmd6_Click() {
+    void CancelClicked() {
         DialogDone = true;
         reject();
     }
 
-    QLineEdit* ed1_;
+    QLineEdit* nameField_;
 };
 
 }  // namespace
 
 std::optional<std::string> AskNameDialog(MainWindow& owner, const std::string& name) {
-    NameForm champ(name);
-    RunModalForm(owner, champ, 451, 367, [&champ] { return champ.DialogDone; });
-    return champ.confirmed;
+    NameForm form(name);
+    RunModalForm(owner, form, 451, 367, [&form] { return form.DialogDone; });
+    return form.confirmed;
 }
 
 }  // namespace drz::platform

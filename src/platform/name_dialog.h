@@ -1,4 +1,4 @@
-// name_dialog.h — the name dialog `champ`: asks a player whose time entered the hall of fame for a name.
+// name_dialog.h — the name dialog: asks a player whose time entered the hall of fame for a name.
 #pragma once
 
 #include <optional>
@@ -8,8 +8,8 @@
 
 namespace drz::platform {
 
-// Shows `champ` modally at (451, 367) from the main window's corner, the field `ed1` holding `name` and
-// focused. The typed name when "&OK" (`cmd5`, the default) confirms it; nothing after "&Abbrechen" (`cmd6`),
+// Shows the dialog modally at (451, 367) from the main window's corner, the name field holding `name` and
+// focused. The typed name when "&OK" (the default) confirms it; nothing after "&Abbrechen",
 // Escape or the close box.
 std::optional<std::string> AskNameDialog(MainWindow& owner, const std::string& name);
 

@@ -57,12 +57,12 @@ std::string PresetPdfFile() {
 }
 
 void QueuePrintDialogAnswer(MainWindow& window, PrintDialogAnswer answer) {
-    window.impl().printAnswers.push_back(std::move(answer));
+    WindowParts(window).printAnswers.push_back(std::move(answer));
 }
 
 bool Printer::Choose() {
     Preset(impl_->printer);
-    MainWindow::Impl& window = impl_->owner.impl();
+    MainWindow::Impl& window = WindowParts(impl_->owner);
     if (!window.printAnswers.empty()) {
         const PrintDialogAnswer answer = window.printAnswers.front();
         window.printAnswers.pop_front();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include "platform/canvas_impl.h"
 #include "platform/key_codes.h"
 
@@ -24,10 +25,23 @@ void ScreenWidget::SetSurround(const QColor& colour) {
 
 QSize ScreenWidget::sizeHint() const { return {kScreenWidth, kScreenHeight}; }
 
-void ScreenWidget::RequestRepaint() {
-    if (repaintRequested_) return;
-    repaintRequested_ = true;
-    update();
+void ScreenWidget::RequestRepaint(const QRect& area) {
+    const QRect grown = pendingRepaint_ | area;
+    if (grown == pendingRepaint_) return;
+    pendingRepaint_ = grown;
+    update(WidgetRectOf(pendingRepaint_));
+}
+
+// The widget's logical pixels that show a part of the picture, rounded outwards with a pixel to spare.
+QRect ScreenWidget::WidgetRectOf(const QRect& pictureArea) const {
+    const PictureGeometry g = Geometry();
+    const double dpr = devicePixelRatioF();
+    const double left = (g.origin.x() + pictureArea.left() * g.scale) / dpr;
+    const double top = (g.origin.y() + pictureArea.top() * g.scale) / dpr;
+    const double right = (g.origin.x() + (pictureArea.right() + 1) * g.scale) / dpr;
+    const double bottom = (g.origin.y() + (pictureArea.bottom() + 1) * g.scale) / dpr;
+    return QRect(QPoint(static_cast<int>(std::floor(left)) - 1, static_cast<int>(std::floor(top)) - 1),
+                 QPoint(static_cast<int>(std::ceil(right)) + 1, static_cast<int>(std::ceil(bottom)) + 1));
 }
 
 PictureGeometry ScreenWidget::Geometry() const { return PictureGeometry::For(size(), devicePixelRatioF()); }
@@ -39,7 +53,7 @@ QPoint ScreenWidget::ToPicture(const QPointF& widgetPos) const {
 // The picture is drawn at the scale it is shown at (the canvas keeps it at that resolution), so it reaches the
 // screen device pixel for device pixel; only beyond the canvas's largest scale is it enlarged, smoothly.
 void ScreenWidget::paintEvent(QPaintEvent*) {
-    repaintRequested_ = false;
+    pendingRepaint_ = QRect();
     const double dpr = devicePixelRatioF();
     const PictureGeometry g = Geometry();
     canvas_.SetDeviceScale(g.scale);
@@ -58,13 +72,15 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
 void ScreenWidget::keyPressEvent(QKeyEvent* e) {
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     const bool alt = e->modifiers() & Qt::AltModifier;
-    input_.KeyPress(VirtualKeyOf(e->key(), keypad), TypedCharacterOf(e->key(), e->text()), e->isAutoRepeat(), alt);
+    const int modifiers = (e->modifiers() & Qt::ShiftModifier ? kShiftHeld : 0) |
+                          (e->modifiers() & Qt::ControlModifier ? kControlHeld : 0);
+    input_.KeyPress(VirtualKeyOf(e->key(), keypad), TypedCharacterOf(e->key(), e->text()), e->isAutoRepeat(), alt,
+                    modifiers);
     e->accept();
 }
 
 void ScreenWidget::keyReleaseEvent(QKeyEvent* e) {
-    input_.KeyRelease(VirtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier), e->isAutoRepeat(),
-                      e->modifiers() & Qt::ShiftModifier);
+    input_.KeyRelease(VirtualKeyOf(e->key(), e->modifiers() & Qt::KeypadModifier), e->isAutoRepeat());
     e->accept();
 }
 

@@ -21,7 +21,8 @@ public:
     PictureGeometry Geometry() const;        // where the picture is shown, device pixels
     QPoint ToPicture(const QPointF& widgetPos) const;
     QSize sizeHint() const override;
-    void RequestRepaint();  // the picture changed: one repaint, however many operations come before it
+    // The picture changed in `area` (1x pixels): one repaint of what changed, however many operations come first.
+    void RequestRepaint(const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,7 +39,9 @@ private:
     const ClockLabel& label_;
     InputRecorder& input_;
     QColor surround_{180, 201, 208};
-    bool repaintRequested_ = false;
+    QRect pendingRepaint_;  // picture pixels changed since the last paint
+
+    QRect WidgetRectOf(const QRect& pictureArea) const;
 };
 
 }  // namespace drz::platform

@@ -1,4 +1,6 @@
-// The slot dialog frm1: four option buttons for the slots, confirm and cancel; a click or a typed key chooses.
+// The slot dialog: four option buttons for the slots, confirm and cancel; a click or a typed key chooses. Its
+// controls keep the names tests find them by: the form "frm1", the options "opt1".."opt4", the buttons "cmd1"
+// and "cmd2".
 #include "platform/slot_dialog.h"
 
 #include <QEvent>
@@ -24,22 +26,22 @@ public:
         setWindowTitle(FromUtf8(request.title));
         auto* layout = new QVBoxLayout(this);
         for (int i = 0; i < 4; ++i) {
-            opt_[i] = new QRadioButton(FromUtf8(request.options[i]), this);
-            opt_[i]->setObjectName(QString("opt%1").arg(i + 1));
-            opt_[i]->installEventFilter(this);
-            connect(opt_[i], &QRadioButton::clicked, this, [this] { ConfirmSlot(); });
-            layout->addWidget(opt_[i]);
+            slotOptions_[i] = new QRadioButton(FromUtf8(request.options[i]), this);
+            slotOptions_[i]->setObjectName(QString("opt%1").arg(i + 1));
+            slotOptions_[i]->installEventFilter(this);
+            connect(slotOptions_[i], &QRadioButton::clicked, this, [this] { ConfirmSlot(); });
+            layout->addWidget(slotOptions_[i]);
         }
         auto* buttons = new QHBoxLayout;
-        auto* cmd1 = new QPushButton(FromUtf8(request.confirm), this);
-        auto* cmd2 = new QPushButton(QString::fromUtf8("&Abbrechen"), this);
-        cmd1->setObjectName("cmd1");
-        cmd2->setObjectName("cmd2");
-        connect(cmd1, &QPushButton::clicked, this, [this] { ConfirmSlot(); });
-        connect(cmd2, &QPushButton::clicked, this, [this] { reject(); });
+        auto* confirmButton = new QPushButton(FromUtf8(request.confirm), this);
+        auto* cancelButton = new QPushButton(QString::fromUtf8("&Abbrechen"), this);
+        confirmButton->setObjectName("cmd1");
+        cancelButton->setObjectName("cmd2");
+        connect(confirmButton, &QPushButton::clicked, this, [this] { ConfirmSlot(); });
+        connect(cancelButton, &QPushButton::clicked, this, [this] { reject(); });
         buttons->addStretch();
-        buttons->addWidget(cmd1);
-        buttons->addWidget(cmd2);
+        buttons->addWidget(confirmButton);
+        buttons->addWidget(cancelButton);
         layout->addLayout(buttons);
         ShowSlotChoice(request.checkedSlot);
     }
@@ -50,7 +52,7 @@ protected:
     // The focus goes to the checked option once the form is on the screen (reparenting may have moved it).
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
-        opt_[CheckedOption()]->setFocus();
+        slotOptions_[CheckedOption()]->setFocus();
     }
     // A typed character on an option ends the dialog: "1".."4" that slot, Enter the focused option, any other
     // character the checked one. Escape cancels (the dialog's own handling); Tab and the arrows move on.
@@ -73,18 +75,18 @@ protected:
 private:
     int OptionIndex(QObject* object) const {
         for (int i = 0; i < 4; ++i)
-            if (opt_[i] == object) return i;
+            if (slotOptions_[i] == object) return i;
         return -1;
     }
     int CheckedOption() const {
         int checked = 0;
         for (int i = 0; i < 4; ++i)
-            if (opt_[i]->isChecked()) checked = i;
+            if (slotOptions_[i]->isChecked()) checked = i;
         return checked;
     }
     void ShowSlotChoice(int slot) {
-        opt_[std::clamp(slot, 0, 3)]->setChecked(true);
-        opt_[std::clamp(slot, 0, 3)]->setFocus();
+        slotOptions_[std::clamp(slot, 0, 3)]->setChecked(true);
+        slotOptions_[std::clamp(slot, 0, 3)]->setFocus();
     }
     void ChooseByKey(int slot) {
         ShowSlotChoice(slot);
@@ -95,7 +97,7 @@ private:
         accept();
     }
 
-    QRadioButton* opt_[4] = {};
+    QRadioButton* slotOptions_[4] = {};
 };
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <chrono>
 
-#include "platform/window.h"
+#include "platform/timing.h"
 
 namespace drz::platform {
 

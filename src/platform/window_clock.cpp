@@ -40,19 +40,4 @@ void MainWindow::PostClockText(std::string text) {
 
 std::string MainWindow::ClockText() const { return impl_->clock.Text().toStdString(); }
 
-void MainWindow::Snapshot(Canvas& target) const {
-    QImage& image = target.impl().image;
-    image = impl_->screen.impl().image.copy();
-    QPainter p(&image);
-    impl_->clock.Paint(p);
-    p.end();
-    target.impl().Changed();
-}
-
-bool MainWindow::WriteSnapshotPng(const std::string& path) const {
-    Canvas shot;
-    Snapshot(shot);
-    return shot.WritePng(path);
-}
-
 }  // namespace drz::platform

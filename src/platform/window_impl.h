@@ -1,5 +1,5 @@
 // window_impl.h — what stands behind a MainWindow: the widgets, the input queue, menus, label and dialog state
-// (platform files and their tests only).
+// (platform files and their tests only: it includes Qt, which the layers above cannot).
 #pragma once
 
 #include <QPoint>
@@ -60,7 +60,7 @@ struct MainWindow::Impl {
     std::function<void(int, int)> mouseMove;
     std::function<void()> onClose;
 
-    std::deque<int> answers;                     // queued message-box answers (tests)
+    std::deque<MessageButton> answers;           // queued message-box answers (tests)
     std::deque<PrintDialogAnswer> printAnswers;  // queued print-dialog answers (tests)
     std::unique_ptr<QWidget> help;               // the help window once a topic was shown; no game window owns it
     std::string lastBoxText;
@@ -69,5 +69,9 @@ struct MainWindow::Impl {
     Cursor cursor = Cursor::Default;
     bool waitCursorShown = false;
 };
+
+// The parts of a window, for the platform files that build on them (dialog forms, help, print dialog).
+MainWindow::Impl& WindowParts(MainWindow& window);
+const MainWindow::Impl& WindowParts(const MainWindow& window);
 
 }  // namespace drz::platform

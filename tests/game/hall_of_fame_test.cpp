@@ -109,8 +109,8 @@ TEST_F(GameHallOfFame, DeletingMittelFromTheMenuAsksFirstAndReopens) {
         Solve("00:10:00.0", Named("L" + std::to_string(level)));
     }
     app().options.CurrentLevel = 3;
-    app().window.QueueMessageBoxAnswer(2);  // NEIN: nothing happens
-    app().window.QueueMessageBoxAnswer(1);  // JA
+    app().window.QueueMessageBoxAnswer(platform::MessageButton::Second);  // NEIN: nothing happens
+    app().window.QueueMessageBoxAnswer(platform::MessageButton::First);   // JA
     app().window.QueueDialogSteps({{Kind::SelectTab, "1"}, {Kind::Click, "cmd4"}, {Kind::Click, "cmd4"}});
     app().window.QueueDialogSteps({{Kind::Click, "cmd3"}});  // the reopened dialog
     RunMenuCommand(app(), kMenuHallOfFame);
@@ -122,7 +122,7 @@ TEST_F(GameHallOfFame, DeletingMittelFromTheMenuAsksFirstAndReopens) {
 
 TEST_F(GameHallOfFame, AFailedWriteIsToldAndTheListsStayAsTheyWere) {
     fs::create_directory(kHallOfFameFile);
-    app().window.QueueMessageBoxAnswer(1);
+    app().window.QueueMessageBoxAnswer(platform::MessageButton::First);
     Solve("00:10:00.0", Named("Anna"));
     EXPECT_NE(app().window.LastMessageBoxText().find("\"Champions.Rhm\""), std::string::npos);
     EXPECT_TRUE(IsFreePlace(hall().ChampTime[0][1]));

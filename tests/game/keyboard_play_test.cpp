@@ -18,7 +18,7 @@ constexpr int kTab = 9, kSpace = 32, kLeft = 37, kRight = 39, kDown = 40, kDelet
 
 class KeyboardPlay : public PlayTest {
 protected:
-    void ShiftKeyUp(int key) { app.window.PostInput({platform::kKeyUp, key, 0, 0, true}); }
+    void ShiftKeyUp(int key) { app.window.PostInput({platform::kKeyUp, key, 0, 0, platform::kShiftHeld}); }
     // The cell clicked (the pad it opens closed by the right button), then the first arrow shows the cursor there.
     void CursorTo(CellRef cell, bool padOpens = true) {
         ClickCell(cell.k, cell.x, cell.y);

@@ -21,7 +21,7 @@ TEST_F(PlayTest, KeysOfThePlayLoop) {
     KeyUp('O');                          // O alone: nothing, the prefix stays empty
     KeyUp('N');                          // entries cleared
     KeyUp('K'), KeyUp('C'), KeyUp('O');  // marks off, then the solve: the prefix survives C
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     app.options.ShowNumerals = false;
     KeyUp('A');  // letters shown: A is a digit, the game goes on
@@ -89,7 +89,7 @@ TEST_F(PlayTest, ButtonsByTheirHitRanges) {
     app.board.Cell(7, e.x, e.y) = 9;
     ClickAt(719, 912);  // Restart
     ClickAt(720, 900);  // Help: no manual in this folder, the player is told
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     app.clock.StartTime = platform::Timer();
     ClickAt(983, 900);  // Abort by the mouse: the clock label is not updated
@@ -123,7 +123,7 @@ TEST_F(PlayTest, OwnBoardEntry) {
     // K then O solves once, without the retry; A ends the entry.
     app.board = puzzle;
     KeyUp('K'), KeyUp('O');
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     KeyUp('A');
     OwnBoardLoop(app);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");

@@ -1,6 +1,9 @@
 // The menu bar: built from its description with the right order, ids, captions and check marks.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <stdexcept>
+
 #include "game/menu_bar.h"
 #include "platform/window.h"
 
@@ -99,6 +102,45 @@ TEST(MenuBar, ChecksFollowTheOptions) {
     UpdateMenuChecks(window, options);
     for (int id : {33, 41, 44}) EXPECT_TRUE(window.IsItemChecked(id)) << id;
     for (int id : {30, 31, 32, 40, 45}) EXPECT_FALSE(window.IsItemChecked(id)) << id;
+}
+
+// Menus that refuse the n-th item and remember which menus were made and destroyed.
+class RefusingMenus : public platform::Menus {
+public:
+    explicit RefusingMenus(int refusedItem) : refusedItem_(refusedItem) {}
+    platform::MenuHandle CreateMenuBar() override { return Made(); }
+    platform::MenuHandle CreatePopup() override { return Made(); }
+    bool AppendItem(platform::MenuHandle, int, std::string_view) override { return ++items_ != refusedItem_; }
+    bool AppendSeparator(platform::MenuHandle) override { return true; }
+    bool AppendPopup(platform::MenuHandle, platform::MenuHandle, std::string_view) override { return true; }
+    platform::MenuHandle InstallMenuBar(platform::MenuHandle bar) override {
+        installed = bar;
+        return 0;
+    }
+    void DestroyMenu(platform::MenuHandle menu) override { live.erase(menu); }
+    void CheckItem(int, bool) override {}
+    bool IsItemChecked(int) const override { return false; }
+    void SetMenuEnabled(bool) override {}
+    bool MenuEnabled() const override { return true; }
+    std::string DescribeMenuBar() const override { return {}; }
+
+    std::set<platform::MenuHandle> live;
+    platform::MenuHandle installed = 0;
+
+private:
+    platform::MenuHandle Made() {
+        live.insert(++made_);
+        return made_;
+    }
+    int refusedItem_, items_ = 0;
+    platform::MenuHandle made_ = 0;
+};
+
+TEST(MenuBar, AMenuThatCannotBeMadeIsDestroyedAndStartUpStops) {
+    RefusingMenus menus(3);  // the third item of the first popup
+    EXPECT_THROW(BuildMenuBar(menus), std::runtime_error);
+    EXPECT_EQ(menus.installed, 0) << "no half-built bar is installed";
+    EXPECT_TRUE(menus.live.empty()) << "the popup and the bar are destroyed";
 }
 
 }  // namespace

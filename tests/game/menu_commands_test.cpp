@@ -155,7 +155,7 @@ TEST_F(MenuCommands, DecliningTheExitQuestionChangesNothing) {
     platform::Canvas screenBefore;
     CopyScreen(screenBefore);
 
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     RunMenuCommand(app, kMenuExit);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Spiel beenden?");
     EXPECT_TRUE(app.window.IsOpen());
@@ -164,7 +164,7 @@ TEST_F(MenuCommands, DecliningTheExitQuestionChangesNothing) {
     EXPECT_TRUE(SameScreen(app.display.screen, screenBefore));
 
     // The same from the close box, inside the event wait.
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     app.window.RequestClose();
     app.window.PostInput({platform::kKeyUp, 'Q', 0, 0});
     platform::InputEvent event = app.window.WaitEvent();
@@ -175,16 +175,16 @@ TEST_F(MenuCommands, DecliningTheExitQuestionChangesNothing) {
 }
 
 TEST_F(MenuCommands, ConfirmingTheExitEndsEveryLoop) {
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.window.RequestClose();
     EXPECT_THROW(app.window.WaitEvent(), platform::ProgramExit);
     EXPECT_FALSE(app.window.IsOpen());
 }
 
 TEST_F(MenuCommands, ExitFromTheMenuThroughTheOuterLoop) {
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     app.window.PostInput({platform::kMenuCommand, kMenuExit, 0, 0});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.window.PostInput({platform::kMenuCommand, kMenuExit, 0, 0});
     EXPECT_THROW(RunEventLoop(app), platform::ProgramExit);
     EXPECT_FALSE(app.window.IsOpen());

@@ -30,8 +30,8 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
     EnterMissingDigits(dealt, solution);
     ClickCell(1, 1, 1);  // one more click on the solved board: nothing more is recorded
     Type('0' + solution.Cell(1, 1, 1));
-    KeyUp(27);  // swallowed: the release that closed the hall of fame belongs to it
-    KeyUp(27);
+    KeyUp(27);  // no Escape ends the game after the hall of fame closed, until the next pad
+    KeyUp('A');
     AnswerRecord("Anna");
     RunMenuCommand(app, kMenuNewGame);
 
@@ -52,7 +52,7 @@ TEST_F(PlayTest, ANewGameIsDealtSolvedThroughThePadAndRecordedOnce) {
 
 TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     app.options.CurrentLevel = 2;
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuNewGame);  // no events queued: a loop would wait for ever
     const std::string text = app.window.LastMessageBoxText();
     EXPECT_NE(text.find("\"schwer.drz\" fehlt"), std::string::npos) << text;
@@ -60,7 +60,7 @@ TEST_F(PlayTest, AMissingLevelFileIsNamedAndNoGameStarts) {
     EXPECT_FALSE(app.clock.ClockRunning);
     EXPECT_FALSE(app.clockThread.Running());
     std::ofstream(LevelFileName(2), std::ios::binary) << "kurz";
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuPrintGame);
     EXPECT_NE(app.window.LastMessageBoxText().find("zu kurz"), std::string::npos);
     EXPECT_EQ(app.panels.HelpText, "Bitte Menupunkt auswählen!");
@@ -110,7 +110,7 @@ TEST_F(PlayTest, AfterThePadOrTheExitQuestionNoEscapeEndsTheGameUntilTheNextPad)
     KeyUp(27);  // and a second Escape too
     ClickCell(3, ex, ey);
     app.window.RequestClose();  // the close box while the pad is open: "&NEIN"
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     Type('6');  // the pad is still open and takes the digit
     KeyUp(27);  // after the exit question: ignored
     KeyUp(27);  // ignored as well
@@ -127,7 +127,7 @@ TEST_F(PlayTest, AfterThePadOrTheExitQuestionNoEscapeEndsTheGameUntilTheNextPad)
 
     // After "&NEIN" with no pad between, A still ends the game.
     app.window.RequestClose();
-    app.window.QueueMessageBoxAnswer(2);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::Second);
     KeyUp(27), KeyUp(27), KeyUp('A');
     PlayLoop(app);
     EXPECT_TRUE(app.options.IgnoreEscape);
@@ -138,7 +138,7 @@ TEST_F(PlayTest, YesToTheExitQuestionInThePadEndsTheProgramAtOnce) {
     const CellRef c = FindCell(13, false);
     ClickCell(13, c.x, c.y);  // the pad opens and waits
     app.window.RequestClose();
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.clock.ClockRunning = true;
     EXPECT_THROW(PlayLoop(app), platform::ProgramExit);
     EXPECT_FALSE(app.window.IsOpen());

@@ -80,7 +80,7 @@ TEST_F(SlotDialogTest, KeysChooseAndCancelLoadsNothing) {
 TEST_F(SlotDialogTest, AFailedSaveIsReported) {
     fs::create_directory("brett.drz");  // a folder where the file should be
     app.window.QueueDialogSteps({{Kind::Click, "opt2"}});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     SaveBoardDialog(app);
     EXPECT_NE(app.window.LastMessageBoxText().find("nicht"), std::string::npos) << app.window.LastMessageBoxText();
     EXPECT_EQ(SlotCaption("brett.drz", 1), "Brett 2 – nicht lesbar");
@@ -94,7 +94,7 @@ TEST_F(SlotDialogTest, DamagedSlotsAreListedAndRefusedAndAWrongLengthFileIsRepai
     std::ofstream("brett.drz", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     EXPECT_EQ(SlotCaption("brett.drz", 2), "Brett 3 – beschädigt");
     app.SlotIndex = 2;
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     app.board = puzzle;
     app.window.QueueDialogSteps({{Kind::Click, "cmd1"}});
     app.options.BoardFile = "brett.drz";
@@ -103,7 +103,7 @@ TEST_F(SlotDialogTest, DamagedSlotsAreListedAndRefusedAndAWrongLengthFileIsRepai
     EXPECT_NE(app.window.LastMessageBoxText().find("Brett 3"), std::string::npos) << app.window.LastMessageBoxText();
 
     app.window.QueueDialogSteps({{Kind::Click, "opt2"}});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     SaveBoardDialog(app);  // the damaged file is told once, what was kept and where the copy is
     const std::string told = app.window.LastMessageBoxText();
     EXPECT_NE(told.find("Brett 1"), std::string::npos) << told;
@@ -119,7 +119,7 @@ TEST_F(SlotDialogTest, ANewGameFromADamagedLevelBoardDealsNothing) {
     level.seekp(3 * 2800 + 1400 + 5 + 14 * 5 + 140 * 5);
     level.put(static_cast<char>(0x3A));
     level.close();
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuNewGame);  // no events queued: a loop would wait for ever
     const std::string text = app.window.LastMessageBoxText();
     EXPECT_NE(text.find("\"leicht.drz\" im Ordner des Spiels ist beschädigt"), std::string::npos) << text;

@@ -33,7 +33,7 @@ TEST_F(SolveAndShuffle, SolvingAPuzzleFillsAndDrawsEveryCell) {
     app.board = oracle::LoadPuzzle("singles-1.txt");
     RedrawCells(app.display, VerdictOf(app.board));  // as after loading: givens on grey, the rest empty
     const int givens = CountGivens(app.board);
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");
     EXPECT_EQ(app.panels.StatusText, "Brett gelöst!!! ");
@@ -70,8 +70,8 @@ TEST_F(SolveAndShuffle, ContradictoryEntriesAreThrownAwayAndTheGivensSolvedAgain
             }
     ASSERT_TRUE(planted);
     ASSERT_FALSE(BoardValid(app.board));
-    app.window.QueueMessageBoxAnswer(1);
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett wurde gelöst!");
     EXPECT_TRUE(BoardValid(app.board));
@@ -79,7 +79,7 @@ TEST_F(SolveAndShuffle, ContradictoryEntriesAreThrownAwayAndTheGivensSolvedAgain
 }
 
 TEST_F(SolveAndShuffle, AnEmptyBoardCannotBeSolved) {
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     RunMenuCommand(app, kMenuSolveBoard);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Das Brett läßt sich nicht eindeutig lösen?");
     EXPECT_EQ(app.panels.StatusText, "Keine Fehler! ");

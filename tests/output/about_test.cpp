@@ -3,12 +3,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
 #include "game/app.h"
 #include "output/about.h"
-#include "platform/window_impl.h"
 
 namespace drz {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
     App app;
     app.window.Open(30, 20, platform::kScreenWidth, 963);
-    QWidget* frame = app.window.impl().frame.get();
+    QPointer<QWidget> frame;  // the main window: the form's owner
     QPoint offset;
     QString texts, details, button;
     bool ownerDisabled = false;
@@ -25,11 +25,12 @@ TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->objectName() != "Inf" || !w->isVisible()) continue;
             poll.stop();
-            offset = w->frameGeometry().topLeft() - frame->frameGeometry().topLeft();
+            frame = w->parentWidget();
+            if (frame) offset = w->frameGeometry().topLeft() - frame->frameGeometry().topLeft();
             for (QLabel* label : w->findChildren<QLabel*>())
                 (label->objectName() == "lblDetails" ? details : texts) += label->text() + "\n";
             auto* ok = w->findChild<QPushButton*>("cmd15");
-            ownerDisabled = !frame->isEnabled();
+            ownerDisabled = frame && !frame->isEnabled();
             button = ok ? ok->text() : QString();
             if (ok) ok->click();
         }
@@ -39,6 +40,7 @@ TEST(About, InfShowsTheGameAndItsVersionAtItsOffsetAndOkEndsIt) {
     EXPECT_EQ(app.window.LastDialogTitle(), "Über Dreizehner");
     EXPECT_EQ(offset, QPoint(400, 218));
     EXPECT_TRUE(ownerDisabled);
+    ASSERT_TRUE(frame);
     EXPECT_TRUE(frame->isEnabled());
     EXPECT_EQ(button.toStdString(), "&OK");
     EXPECT_TRUE(texts.contains("Dreizehner\nVersion 5.1\n")) << texts.toStdString();

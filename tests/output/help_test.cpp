@@ -1,6 +1,7 @@
 // The help window on the real help file: the topics the game opens, a second topic, a missing file or topic.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHeaderView>
@@ -12,12 +13,12 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <filesystem>
+#include <stdexcept>
 
 #include "game/app.h"
 #include "output/help.h"
 #include "platform/help_viewer.h"
 #include "platform/help_window.h"
-#include "platform/window_impl.h"
 
 namespace drz {
 namespace {
@@ -39,7 +40,12 @@ protected:
         return platform::DescribeHelpWindow(app.window);
     }
 
-    platform::HelpWindow& Window() { return *static_cast<platform::HelpWindow*>(app.window.impl().help.get()); }
+    // The help window is a top-level window of its own: no game window owns it.
+    static platform::HelpWindow& Window() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* help = dynamic_cast<platform::HelpWindow*>(w)) return *help;
+        throw std::logic_error("no help window");
+    }
 
     // Waits until the contents are built (they are made beside the game after the file is registered).
     QHelpContentWidget& Contents() {
@@ -149,8 +155,7 @@ int SearchHits(QHelpSearchEngine& search, const QString& words) {
 
 TEST_F(Help, FullTextSearchFindsTheManualsPages) {
     Shown("Übersicht.htm");
-    auto* help = static_cast<platform::HelpWindow*>(app.window.impl().help.get());
-    ASSERT_NE(help, nullptr);
+    platform::HelpWindow* help = &Window();
     EXPECT_GE(SearchHits(*help->Engine().searchEngine(), QStringLiteral("Ruhmeshalle")), 3);
     // What the player types finds word beginnings: "Maus" finds "Maustaste", "kandidat" "Kandidaten".
     EXPECT_EQ(platform::WithWordBeginnings(QStringLiteral(" Maus  kandidat ")), QStringLiteral("Maus* kandidat*"));
@@ -161,17 +166,17 @@ TEST_F(Help, FullTextSearchFindsTheManualsPages) {
 }
 
 TEST_F(Help, MissingFileOrTopicGiveTheMessageWithTheFileAsPassed) {
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "Fehlt.chm", "Übersicht.htm");
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of Fehlt.chm");
     EXPECT_FALSE(platform::DescribeHelpWindow(app.window).visible);
 
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "Dreizehner.chm", "übersicht.htm");  // the lookup is exact
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of Dreizehner.chm");
 
     // A file that is no help file at all.
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     ShowHtmlHelpTopic(app.display, "CMakeCache.txt", "Übersicht.htm");
     EXPECT_EQ(app.window.LastMessageBoxText(), "Error while trying to display a topic of CMakeCache.txt");
 }

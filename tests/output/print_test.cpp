@@ -182,13 +182,13 @@ TEST_F(Printing, EmptyBoardOnLetterPortraitInLetters) {
 
 TEST_F(Printing, CancelAndUnwritableFileReportThePrinterError) {
     platform::QueuePrintDialogAnswer(app.window, {false, (folder / "nie.pdf").string(), true, Paper::A4});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     PrintBoard(app.display);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Druckerfehler!");
     EXPECT_FALSE(fs::exists(folder / "nie.pdf"));
 
     platform::QueuePrintDialogAnswer(app.window, {true, (folder / "fehlt" / "x.pdf").string(), true, Paper::A4});
-    app.window.QueueMessageBoxAnswer(1);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
     PrintBoard(app.display);
     EXPECT_EQ(app.window.LastMessageBoxText(), "Druckerfehler!");
 }

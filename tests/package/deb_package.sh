@@ -58,7 +58,7 @@ grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/usr/share/m
   || fail "metainfo licence"
 appstreamcli validate --no-net "$root/usr/share/metainfo/de.dreizehner.Dreizehner.metainfo.xml" >"$work/as.log" \
   || { cat "$work/as.log"; fail "metainfo"; }
-zcat "$root/usr/share/doc/dreizehner/changelog.gz" | head -n1 | grep -q '^dreizehner (' || fail "changelog"
+zcat "$root/usr/share/doc/dreizehner/changelog.gz" | sed -n 1p | grep -q '^dreizehner (' || fail "changelog"
 # Hardened as dpkg-buildflags asks (hardening=+all): read-only relocations bound at start, a position-independent
 # program. (The fortify check is lintian's.)
 for program in "$root/usr/libexec/dreizehner/dreizehner" "$root/usr/games/drz"; do

@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 cmake -S "$source_dir" -B "$work/b" -G Ninja -Wno-dev -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >"$work/configure.log" 2>&1 \
   || { cat "$work/configure.log"; fail "the plain configure needs GoogleTest or Google Benchmark"; }
-ninja -C "$work/b" -t query data/help/all | grep -qx '    data/help/help_file' || fail "the manual is not built"
+ninja -C "$work/b" -t query data/help/all | grep -x '    data/help/help_file' >/dev/null || fail "the manual is not built"
 
 # What the default target builds, read from ninja's graph (the layers' own static libraries aside): programs and
 # files, no test, benchmark or picture tool.

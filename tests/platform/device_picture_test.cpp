@@ -44,7 +44,7 @@ TEST(DevicePicture, AtOwnSizeTheWindowShowsThePictureAsDrawn) {
     w.Open(0, 0, kScreenWidth, 963);
     DrawScene(w.Screen());
     QCoreApplication::processEvents();
-    const QImage shown = w.impl().view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = WindowParts(w).view->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(w.Screen().DeviceScale(), 1);
     EXPECT_TRUE(w.Screen().impl().device.Image().isNull()) << "nothing is kept beside the 1x picture";
     EXPECT_EQ(shown, w.Screen().impl().image);
@@ -54,7 +54,7 @@ TEST(DevicePicture, AScaledWindowPaintsOnceAndThenRests) {
     MainWindow w;
     w.Open(0, 0, kScreenWidth, 963);
     DrawScene(w.Screen());
-    ScreenWidget* view = w.impl().view;
+    ScreenWidget* view = WindowParts(w).view;
     view->resize(1000, 700);
     int paints = 0;
     struct Counter : QObject {
@@ -138,6 +138,23 @@ TEST(DevicePicture, ANewScaleDrawsTheSamePictureAsDrawingAtThatScale) {
     remade.SetDeviceScale(2);
     EXPECT_EQ(Device(remade), Device(drawn));
     EXPECT_EQ(remade.impl().image, drawn.impl().image);
+}
+
+TEST(DevicePicture, APadOpenedAgainAndAgainSavesOnlyWhatStillShows) {
+    Canvas c;
+    c.SetDeviceScale(2);
+    DrawScene(c);
+    for (int round = 0; round < 200; ++round) {
+        const Picture pad = c.Save(40, 20, 85, 65);
+        c.SetFill(kGrey);
+        c.FilledBox(40, 20, 85, 65);
+        c.Restore(pad, 40, 20);
+    }
+    EXPECT_LT(c.impl().list.Region(QRect(40, 20, 46, 46)).size(), 20u);
+    const QImage incremental = Device(c).copy();
+    c.SetDeviceScale(1);
+    c.SetDeviceScale(2);
+    EXPECT_EQ(Device(c), incremental);
 }
 
 TEST(DevicePicture, ALongGameKeepsTheDrawingListSmall) {

@@ -45,11 +45,12 @@ protected:
 };
 
 TEST_F(DialogTest, QueuedAnswersAreTakenInOrderWithoutShowing) {
-    w.QueueMessageBoxAnswer(2);
-    w.QueueMessageBoxAnswer(1);
-    EXPECT_EQ(w.MessageBox(2, "Spiel beenden?", 1, "&JA|&NEIN"), 2);
+    w.QueueMessageBoxAnswer(MessageButton::Second);
+    w.QueueMessageBoxAnswer(MessageButton::First);
+    EXPECT_EQ(w.MessageBox(MessageIcon::Question, "Spiel beenden?", {"&JA", "&NEIN"}, MessageButton::First),
+              MessageButton::Second);
     EXPECT_EQ(w.LastMessageBoxText(), "Spiel beenden?");
-    EXPECT_EQ(w.MessageBox(0, "Druckerfehler!", 1, "OK"), 1);
+    EXPECT_EQ(w.MessageBox(MessageIcon::None, "Druckerfehler!", {"OK"}, MessageButton::First), MessageButton::First);
     EXPECT_EQ(w.LastMessageBoxText(), "Druckerfehler!");
 }
 
@@ -66,7 +67,9 @@ TEST_F(DialogTest, RealBoxShowsButtonsInOrderWithTitleIconAndDefault) {
         secondIsDefault = buttons.size() == 3 && box->defaultButton() == buttons[1];
         buttons[2]->click();
     });
-    EXPECT_EQ(w.MessageBox(2, "Brett löschen?", 2, "&Ja|&Nein|&Abbruch"), 3);
+    EXPECT_EQ(
+        w.MessageBox(MessageIcon::Question, "Brett löschen?", {"&Ja", "&Nein", "&Abbruch"}, MessageButton::Second),
+        MessageButton::Third);
     EXPECT_EQ(title, "Dreizehner V5.1");
     EXPECT_EQ(text, "Brett löschen?");
     EXPECT_TRUE(question);
@@ -79,7 +82,8 @@ TEST_F(DialogTest, MnemonicLetterAnswersWithoutAlt) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, "n");
         QApplication::sendEvent(box, &press);
     });
-    EXPECT_EQ(w.MessageBox(2, "Spiel beenden?", 1, "&JA|&NEIN"), 2);
+    EXPECT_EQ(w.MessageBox(MessageIcon::Question, "Spiel beenden?", {"&JA", "&NEIN"}, MessageButton::First),
+              MessageButton::Second);
 }
 
 TEST_F(DialogTest, EscapeAnswersWithTheLastButton) {
@@ -87,7 +91,8 @@ TEST_F(DialogTest, EscapeAnswersWithTheLastButton) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(box, &press);
     });
-    EXPECT_EQ(w.MessageBox(2, "Spiel beenden?", 1, "&JA|&NEIN"), 2);
+    EXPECT_EQ(w.MessageBox(MessageIcon::Question, "Spiel beenden?", {"&JA", "&NEIN"}, MessageButton::First),
+              MessageButton::Second);
 }
 
 TEST_F(DialogTest, ReturnTakesTheDefaultButton) {
@@ -95,21 +100,22 @@ TEST_F(DialogTest, ReturnTakesTheDefaultButton) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
         QApplication::sendEvent(box, &press);
     });
-    EXPECT_EQ(w.MessageBox(0, "Weiter?", 1, "&JA|&NEIN"), 1);
+    EXPECT_EQ(w.MessageBox(MessageIcon::None, "Weiter?", {"&JA", "&NEIN"}, MessageButton::First), MessageButton::First);
 }
 
 TEST_F(DialogTest, SingleButtonBox) {
     OnNextBox([](QMessageBox* box) { ButtonsLeftToRight(box).front()->click(); });
-    EXPECT_EQ(w.MessageBox(0, "Das Brett wurde gelöst!", 1, "OK"), 1);
+    EXPECT_EQ(w.MessageBox(MessageIcon::None, "Das Brett wurde gelöst!", {"OK"}, MessageButton::First),
+              MessageButton::First);
 }
 
 TEST_F(DialogTest, AButtonHeldWhenABoxOpensCountsAsReleasedAfterwards) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), w.impl().view->mapToGlobal(QPointF(10, 10)),
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), WindowParts(w).view->mapToGlobal(QPointF(10, 10)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w.impl().view, &press);
+    QApplication::sendEvent(WindowParts(w).view, &press);
     EXPECT_TRUE(w.LeftButtonDown());
     OnNextBox([](QMessageBox* box) { ButtonsLeftToRight(box).front()->click(); });
-    w.MessageBox(0, "Laden?", 1, "OK");  // its release went to the box
+    w.MessageBox(MessageIcon::None, "Laden?", {"OK"}, MessageButton::First);  // its release went to the box
     EXPECT_FALSE(w.LeftButtonDown());
 }
 

@@ -1,56 +1,12 @@
-// The event wait: queued input in order, menu commands, keys with their release rules, mouse, closing.
+// The event wait: queued input in order, menu commands, mouse, closing.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QTimer>
-#include <vector>
-
-#include "platform/window.h"
-#include "platform/window_impl.h"
+#include "platform/event_wait_fixture.h"
 
 namespace drz::platform {
 namespace {
 
-class EventWaitTest : public ::testing::Test {
-protected:
-    void SetUp() override { w.Open(0, 0, kScreenWidth, 963); }
-
-    QWidget* View() { return w.impl().view; }
-
-    void Key(QEvent::Type type, int key, const QString& text = {}, bool autoRepeat = false,
-             Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QKeyEvent e(type, key, mods, text, autoRepeat);
-        QCoreApplication::sendEvent(View(), &e);
-    }
-    void Mouse(QEvent::Type type, QPoint pos, Qt::MouseButton button) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent e(type, QPointF(pos), View()->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(View(), &e);
-    }
-    // Everything queued until the wait would block for more than `ms`.
-    std::vector<InputEvent> Drain(int ms = 80) {
-        std::vector<InputEvent> events;
-        w.PostInput({0x7777, 0, 0, 0});  // a marker behind everything recorded so far
-        QTimer::singleShot(ms, [] {});
-        for (;;) {
-            const InputEvent e = w.WaitEvent();
-            if (e.message == 0x7777) break;
-            events.push_back(e);
-        }
-        return events;
-    }
-    void Settle(int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-
-    MainWindow w;
-};
+using test_support::EventWaitTest;
 
 TEST_F(EventWaitTest, PostedInputComesBackInOrder) {
     w.PostInput({kKeyUp, 'L', 0, 0});
@@ -72,7 +28,7 @@ TEST_F(EventWaitTest, MenuChoiceArrivesAsMenuCommand) {
     w.AppendItem(popup, 8, "&Neues Spiel");
     w.AppendPopup(bar, popup, "&Dreizehner");
     w.InstallMenuBar(bar);
-    w.impl().menus.FindItem(8)->trigger();
+    WindowParts(w).menus.FindItem(8)->trigger();
     const InputEvent e = w.WaitEvent();
     EXPECT_EQ(e.message, kMenuCommand);
     EXPECT_EQ(e.param, 8);
@@ -83,104 +39,11 @@ TEST_F(EventWaitTest, NoMenuCommandWhileTheBarIsOff) {
     w.AppendItem(bar, 99, "&Beenden");
     w.InstallMenuBar(bar);
     w.SetMenuEnabled(false);
-    w.impl().menus.FindItem(99)->trigger();
+    WindowParts(w).menus.FindItem(99)->trigger();
     EXPECT_TRUE(Drain().empty());
     w.SetMenuEnabled(true);
-    w.impl().menus.FindItem(99)->trigger();
+    WindowParts(w).menus.FindItem(99)->trigger();
     EXPECT_EQ(w.WaitEvent().param, 99);
-}
-
-TEST_F(EventWaitTest, KeyPressTypesAndReleaseReportsTheVirtualKey) {
-    Key(QEvent::KeyPress, Qt::Key_L, "l");
-    Key(QEvent::KeyRelease, Qt::Key_L, "l");
-    const auto events = Drain();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].message, kChar);
-    EXPECT_EQ(events[0].param, 'l');
-    EXPECT_EQ(events[1].message, kKeyUp);
-    EXPECT_EQ(events[1].param, 'L');
-}
-
-TEST_F(EventWaitTest, EscapeIsTwentySeven) {
-    Key(QEvent::KeyPress, Qt::Key_Escape);
-    Key(QEvent::KeyRelease, Qt::Key_Escape);
-    const auto events = Drain();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].message, kChar);
-    EXPECT_EQ(events[0].param, 27);
-    EXPECT_EQ(events[1].message, kKeyUp);
-    EXPECT_EQ(events[1].param, 27);
-}
-
-TEST_F(EventWaitTest, ReleaseWithoutSeenPressIsDropped) {
-    Key(QEvent::KeyRelease, Qt::Key_Return);  // the key that answered a dialog
-    Key(QEvent::KeyPress, Qt::Key_A, "a");
-    Key(QEvent::KeyRelease, Qt::Key_A, "a");
-    const auto events = Drain();
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].message, kChar);
-    EXPECT_EQ(events[1].param, 'A');
-}
-
-TEST_F(EventWaitTest, AutoRepeatReleaseFollowedByPressIsDropped) {
-    Key(QEvent::KeyPress, Qt::Key_D, "d");
-    Key(QEvent::KeyRelease, Qt::Key_D, "d");  // not marked as repeated, but the key is still held
-    Key(QEvent::KeyPress, Qt::Key_D, "d");
-    Key(QEvent::KeyRelease, Qt::Key_D, "d", true);  // marked as repeated
-    Key(QEvent::KeyPress, Qt::Key_D, "d", true);
-    Key(QEvent::KeyRelease, Qt::Key_D, "d");  // the real release
-    const auto events = Drain();
-    int ups = 0, chars = 0;
-    for (const InputEvent& e : events) {
-        ups += e.message == kKeyUp;
-        chars += e.message == kChar;
-    }
-    EXPECT_EQ(ups, 1);
-    EXPECT_EQ(chars, 3);
-    EXPECT_EQ(events.back().message, kKeyUp);
-}
-
-TEST_F(EventWaitTest, ReleaseIsHeldBackOnlyBriefly) {
-    Key(QEvent::KeyPress, Qt::Key_S, "s");
-    Key(QEvent::KeyRelease, Qt::Key_S, "s");
-    EXPECT_EQ(w.WaitEvent().message, kChar);
-    QElapsedTimer t;
-    t.start();
-    const InputEvent up = w.WaitEvent();  // blocks until the hold time is over
-    EXPECT_EQ(up.message, kKeyUp);
-    EXPECT_GE(t.elapsed(), InputRecorder::kReleaseHoldMs - 5);
-    EXPECT_LT(t.elapsed(), 1000);
-}
-
-TEST_F(EventWaitTest, ReleaseAfterTheHoldTimeIsAReleaseAndANewPressTypesAgain) {
-    Key(QEvent::KeyPress, Qt::Key_N, "n");
-    Key(QEvent::KeyRelease, Qt::Key_N, "n");
-    Settle(InputRecorder::kReleaseHoldMs + 30);
-    Key(QEvent::KeyPress, Qt::Key_N, "n");
-    Key(QEvent::KeyRelease, Qt::Key_N, "n");
-    const auto events = Drain();
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[1].message, kKeyUp);
-    EXPECT_EQ(events[3].message, kKeyUp);
-}
-
-TEST_F(EventWaitTest, ReleaseOfOneKeyStaysBeforeThePressOfAnother) {
-    Key(QEvent::KeyPress, Qt::Key_K, "k");
-    Key(QEvent::KeyRelease, Qt::Key_K, "k");
-    Key(QEvent::KeyPress, Qt::Key_O, "o");
-    Key(QEvent::KeyRelease, Qt::Key_O, "o");
-    const auto events = Drain();
-    ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[1].message, kKeyUp);
-    EXPECT_EQ(events[1].param, 'K');
-    EXPECT_EQ(events[2].param, 'o');
-    EXPECT_EQ(events[3].param, 'O');
-}
-
-TEST_F(EventWaitTest, AltCombinationsBelongToTheMenu) {
-    Key(QEvent::KeyPress, Qt::Key_D, "d", false, Qt::AltModifier);
-    Key(QEvent::KeyRelease, Qt::Key_D, "d", false, Qt::AltModifier);
-    EXPECT_TRUE(Drain().empty());
 }
 
 TEST_F(EventWaitTest, MouseButtonsAndMovesInPicturePixels) {
@@ -245,8 +108,8 @@ TEST_F(EventWaitTest, CloseRequestRunsTheCloseHandlerInsideTheWait) {
 TEST_F(EventWaitTest, TheCloseBoxIsACloseRequest) {
     int asked = 0;
     w.SetCloseHandler([&] { ++asked; });
-    w.impl().frame->close();  // as the window manager's close box does
-    EXPECT_TRUE(w.impl().frame->isVisible());
+    WindowParts(w).frame->close();  // as the window manager's close box does
+    EXPECT_TRUE(WindowParts(w).frame->isVisible());
     EXPECT_EQ(asked, 0) << "the handler never runs inside the toolkit's close event";
     w.PostInput({kChar, 'x', 0, 0});
     w.WaitEvent();
@@ -262,7 +125,7 @@ TEST_F(EventWaitTest, ProgramExitFromTheCloseHandlerLeavesTheWait) {
     w.PostInput({kKeyUp, 'Z', 0, 0});
     EXPECT_THROW(w.WaitEvent(), ProgramExit);
     EXPECT_FALSE(w.IsOpen());
-    EXPECT_FALSE(w.impl().frame->isVisible());
+    EXPECT_FALSE(WindowParts(w).frame->isVisible());
 }
 
 TEST_F(EventWaitTest, GoneWindowEndsEveryWait) {

@@ -31,7 +31,9 @@ class HallOfFameDialogs : public ::testing::Test {
 protected:
     void SetUp() override { w.Open(30, 20, kScreenWidth, 963); }
     // Where the form's frame sits from the main window's frame.
-    QPoint Offset(QWidget* form) { return form->frameGeometry().topLeft() - w.impl().frame->frameGeometry().topLeft(); }
+    QPoint Offset(QWidget* form) {
+        return form->frameGeometry().topLeft() - WindowParts(w).frame->frameGeometry().topLeft();
+    }
     MainWindow w;
 };
 
@@ -43,7 +45,7 @@ TEST_F(HallOfFameDialogs, NameDialogOffersTheLastNameAndConfirmsOrDeclines) {
         ASSERT_NE(champ, nullptr);
         looked = true;
         EXPECT_EQ(Offset(champ), QPoint(451, 367));
-        EXPECT_FALSE(w.impl().frame->isEnabled());
+        EXPECT_FALSE(WindowParts(w).frame->isEnabled());
         EXPECT_NE(champ->findChild<QLabel*>("lbl2")->text().indexOf("Namen"), -1);
         auto* ed1 = champ->findChild<QLineEdit*>("ed1");
         EXPECT_EQ(ed1->text(), "Anna");
@@ -54,7 +56,7 @@ TEST_F(HallOfFameDialogs, NameDialogOffersTheLastNameAndConfirmsOrDeclines) {
     w.QueueDialogSteps({{K::Key, "Return"}});
     EXPECT_EQ(AskNameDialog(w, "Anna"), std::optional<std::string>("Anna"));
     EXPECT_TRUE(looked);
-    EXPECT_TRUE(w.impl().frame->isEnabled());
+    EXPECT_TRUE(WindowParts(w).frame->isEnabled());
 
     w.QueueDialogSteps({{K::Type, "Jörg Ü"}, {K::Click, "cmd5"}});  // typing replaces the name offered
     EXPECT_EQ(AskNameDialog(w, "Anna"), std::optional<std::string>("Jörg Ü"));
@@ -126,7 +128,7 @@ TEST_F(HallOfFameDialogs, ListsAreActiveAgainAfterTheDeletionIsDeclined) {
     const auto decline = [&] {
         QApplication::processEvents();
         if (++asked == 2) activeAgain = QApplication::activeWindow() == Form("ruhm");
-        w.impl().frame->activateWindow();  // what the closing box does
+        WindowParts(w).frame->activateWindow();  // what the closing box does
         QApplication::processEvents();
         if (asked == 1) stolen = QApplication::activeWindow() != Form("ruhm");
         return false;

@@ -31,7 +31,7 @@ protected:
         EXPECT_TRUE(w.AppendItem(bar, 1, "über &Dreizehner..."));
         return bar;
     }
-    QAction* Item(int id) { return w.impl().menus.FindItem(id); }
+    QAction* Item(int id) { return WindowParts(w).menus.FindItem(id); }
 
     MainWindow w;
 };
@@ -55,7 +55,7 @@ TEST_F(MenuTest, CaptionsKeepTheirMnemonicsForTheToolkit) {
     w.InstallMenuBar(BuildBar());
     EXPECT_EQ(Item(8)->text().toStdString(), "&Neues Spiel");
     EXPECT_EQ(Item(8)->shortcut(), QKeySequence());  // a mnemonic, not a shortcut
-    const QMenuBar* bar = w.impl().menus.Bar(1);
+    const QMenuBar* bar = WindowParts(w).menus.Bar(1);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->actions().size(), 3);
 }
@@ -124,22 +124,22 @@ TEST_F(MenuTest, TheBarIsSwitchedOffAsAWhole) {
     EXPECT_TRUE(w.MenuEnabled());
     w.SetMenuEnabled(false);
     EXPECT_FALSE(w.MenuEnabled());
-    EXPECT_FALSE(w.impl().menus.Bar(1)->isEnabled());
+    EXPECT_FALSE(WindowParts(w).menus.Bar(1)->isEnabled());
     const MenuHandle other = w.CreateMenuBar();
     w.AppendItem(other, 5, "Fünf");
     w.InstallMenuBar(other);
-    EXPECT_FALSE(w.impl().menus.Bar(other)->isEnabled()) << "a new bar comes in switched off too";
+    EXPECT_FALSE(WindowParts(w).menus.Bar(other)->isEnabled()) << "a new bar comes in switched off too";
     w.SetMenuEnabled(true);
-    EXPECT_TRUE(w.impl().menus.Bar(other)->isEnabled());
+    EXPECT_TRUE(WindowParts(w).menus.Bar(other)->isEnabled());
 }
 
 TEST_F(MenuTest, InstallingABarOnAnOpenWindowKeepsTheWholeScreenArea) {
     w.Open(10, 10, kScreenWidth, 963);
     w.InstallMenuBar(BuildBar());
     QCoreApplication::processEvents();
-    EXPECT_GE(w.impl().view->width(), kScreenWidth);
-    EXPECT_GE(w.impl().view->height(), kScreenHeight);
-    const PictureGeometry shown = w.impl().view->Geometry();
+    EXPECT_GE(WindowParts(w).view->width(), kScreenWidth);
+    EXPECT_GE(WindowParts(w).view->height(), kScreenHeight);
+    const PictureGeometry shown = WindowParts(w).view->Geometry();
     EXPECT_EQ(shown.scale, 1);
     EXPECT_EQ(shown.origin, QPoint(0, 0));
 }

@@ -49,7 +49,7 @@ class ModalFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         w.Open(30, 20, kScreenWidth, 963);
-        form.ownerFrame = w.impl().frame.get();
+        form.ownerFrame = WindowParts(w).frame.get();
     }
     void Run(std::vector<DialogStep> steps) {
         w.QueueDialogSteps(std::move(steps));
@@ -66,9 +66,9 @@ TEST_F(ModalFormTest, ClickRunsTheHandlerWithTheOwnerDisabledAndPlacesTheFormAtI
     EXPECT_TRUE(form.opt2->isChecked());
     EXPECT_FALSE(form.ownerEnabledMeanwhile);
     EXPECT_TRUE(form.confirmed);
-    EXPECT_TRUE(w.impl().frame->isEnabled());
+    EXPECT_TRUE(WindowParts(w).frame->isEnabled());
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.frameGeometry().topLeft() - w.impl().frame->frameGeometry().topLeft(), QPoint(770, 440));
+    EXPECT_EQ(form.frameGeometry().topLeft() - WindowParts(w).frame->frameGeometry().topLeft(), QPoint(770, 440));
     EXPECT_EQ(w.LastDialogTitle(), "Probe");
 }
 
@@ -84,7 +84,7 @@ TEST_F(ModalFormTest, EscapeAndTheCloseBoxEndTheFormWithoutConfirming) {
     EXPECT_FALSE(form.confirmed);  // the steps after the form has gone are not played
     Run({{K::Close, ""}});
     EXPECT_FALSE(form.confirmed);
-    EXPECT_TRUE(w.impl().frame->isEnabled());
+    EXPECT_TRUE(WindowParts(w).frame->isEnabled());
 }
 
 TEST_F(ModalFormTest, TheDoneConditionEndsTheWaitAndEachFormTakesItsOwnSteps) {

@@ -52,11 +52,11 @@ TEST(WindowFit, OpenKeepsTheOwnSizeOnAFullHdScreenAndTheWindowCanBeResized) {
     MainWindow w;
     w.Open(220, 43, kScreenWidth, 963);
     QCoreApplication::processEvents();
-    EXPECT_EQ(w.impl().view->size(), QSize(kScreenWidth, kScreenHeight));
-    EXPECT_EQ(w.impl().frame->pos(), QPoint(220, 43));
-    EXPECT_TRUE(w.impl().frame->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_LT(w.impl().frame->minimumWidth(), kScreenWidth);
-    EXPECT_LT(w.impl().frame->minimumHeight(), kScreenHeight);
+    EXPECT_EQ(WindowParts(w).view->size(), QSize(kScreenWidth, kScreenHeight));
+    EXPECT_EQ(WindowParts(w).frame->pos(), QPoint(220, 43));
+    EXPECT_TRUE(WindowParts(w).frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_LT(WindowParts(w).frame->minimumWidth(), kScreenWidth);
+    EXPECT_LT(WindowParts(w).frame->minimumHeight(), kScreenHeight);
 }
 
 TEST(PictureGeometry, CentredWithItsAspectAtAnySize) {
@@ -103,7 +103,7 @@ TEST(PictureGeometry, EveryPointOfAPicturePixelMapsBackToIt) {
 TEST(PictureGeometry, ClicksOnTheResizedWindowLandOnTheCellUnderThePointer) {
     MainWindow w;
     w.Open(0, 0, kScreenWidth, 963);
-    ScreenWidget* view = w.impl().view;
+    ScreenWidget* view = WindowParts(w).view;
     for (const QSize size :
          {QSize(kScreenWidth, kScreenHeight), QSize(1920, 1040), QSize(1366, 705), QSize(800, 700)}) {
         view->resize(size);

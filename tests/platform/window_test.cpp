@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "ink.h"
+#include "platform/large_fonts.h"
 #include "platform/window.h"
 #include "platform/window_impl.h"
 
@@ -26,24 +27,24 @@ TEST(WindowPlacement, OpensAtItsPlaceWithTheWholeScreenArea) {
     w.Open(220, 43, kScreenWidth, 963);
     EXPECT_TRUE(w.IsOpen());
     EXPECT_EQ(w.Title(), "Dreizehner V5.1 by Mirav");
-    EXPECT_EQ(w.impl().frame->pos(), QPoint(220, 43));
-    EXPECT_TRUE(w.impl().frame->isVisible());
+    EXPECT_EQ(WindowParts(w).frame->pos(), QPoint(220, 43));
+    EXPECT_TRUE(WindowParts(w).frame->isVisible());
     QCoreApplication::processEvents();
-    EXPECT_GE(w.impl().view->width(), kScreenWidth);
-    EXPECT_GE(w.impl().view->height(), kScreenHeight);
+    EXPECT_GE(WindowParts(w).view->width(), kScreenWidth);
+    EXPECT_GE(WindowParts(w).view->height(), kScreenHeight);
     EXPECT_GT(w.ScreenWidth(), 0);
     EXPECT_GT(w.ScreenHeight(), 0);
     w.Close();
     EXPECT_FALSE(w.IsOpen());
-    EXPECT_FALSE(w.impl().frame->isVisible());
+    EXPECT_FALSE(WindowParts(w).frame->isVisible());
 }
 
 TEST(WindowPlacement, ASmallSizeStillGetsTheWholeScreenArea) {
     MainWindow w;
     w.Open(0, 0, 200, 100);
     QCoreApplication::processEvents();
-    EXPECT_GE(w.impl().view->width(), kScreenWidth);
-    EXPECT_GE(w.impl().view->height(), kScreenHeight);
+    EXPECT_GE(WindowParts(w).view->width(), kScreenWidth);
+    EXPECT_GE(WindowParts(w).view->height(), kScreenHeight);
 }
 
 TEST(WindowBackground, FillsTheScreen) {
@@ -60,7 +61,7 @@ TEST(WindowView, ShowsThePictureAsDrawn) {
     w.Screen().SetFill(kRed);
     w.Screen().FilledBox(100, 100, 199, 149);
     QCoreApplication::processEvents();
-    const QImage shown = w.impl().view->grab().toImage();
+    const QImage shown = WindowParts(w).view->grab().toImage();
     EXPECT_EQ(shown.pixelColor(150, 120), QColor(218, 0, 0));
     EXPECT_EQ(shown.pixelColor(300, 300), QColor(180, 201, 208));
 }
@@ -128,7 +129,7 @@ TEST_F(ClockLabelTest, PostedTextIsDeliveredDuringAPause) {
 
 TEST_F(ClockLabelTest, ScaledViewScalesTheLabelWithThePicture) {
     w.Open(0, 0, kScreenWidth, 963);
-    ScreenWidget* view = w.impl().view;
+    ScreenWidget* view = WindowParts(w).view;
     view->resize(kScreenWidth / 2, kScreenHeight / 2);
     const QImage shown = view->grab().toImage();
     EXPECT_EQ(shown.pixelColor(1236 / 2 + 1, 832 / 2 + 1), QColor(Qt::white));
@@ -143,7 +144,7 @@ TEST(Desktop, EveryWindowCarriesTheGameIconAndTheDesktopFileName) {
     EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
     MainWindow w;
-    EXPECT_EQ(w.impl().frame->windowIcon().cacheKey(), icon.cacheKey());
+    EXPECT_EQ(WindowParts(w).frame->windowIcon().cacheKey(), icon.cacheKey());
     QDialog dialog;  // the help window and the dialogs are top-level windows of their own
     EXPECT_EQ(dialog.windowIcon().cacheKey(), icon.cacheKey());
 }

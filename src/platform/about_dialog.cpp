@@ -1,4 +1,5 @@
-// The form `Inf`: information labels and the button `cmd15`; modal the game's way.
+// The about dialog: information labels and one button, modal the game's way. Its controls keep the names tests
+// find them by: the form "Inf", the labels "lbl1".., the button "cmd15".
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -14,9 +15,9 @@ namespace {
 constexpr int kOffsetX = 400;
 constexpr int kOffsetY = 218;
 
-class InfForm : public QDialog {
+class AboutForm : public QDialog {
 public:
-    explicit InfForm(const AboutText& text) {
+    explicit AboutForm(const AboutText& text) {
         setObjectName(QStringLiteral("Inf"));
         setWindowTitle(QString::fromStdString(text.title));
         auto* layout = new QVBoxLayout(this);
@@ -47,7 +48,7 @@ public:
         auto* ok = new QPushButton(QStringLiteral("&OK"), this);
         ok->setObjectName(QStringLiteral("cmd15"));
         ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, [this] { cmd15_Click(); });
+        connect(ok, &QPushButton::clicked, this, [this] { OkClicked(); });
         layout->addSpacing(8);
         layout->addWidget(ok, 0, Qt::AlignHCenter);
         setFixedWidth(460);
@@ -57,22 +58,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override {
-        Inf_Close();
+        DialogDone = true;
         QDialog::closeEvent(event);
     }
 
 private:
-    void cmd15_Click() {
+    void OkClicked() {
         DialogDone = true;
         hide();
     }
-    void Inf_Close() { DialogDone = true; }
 };
 
 }  // namespace
 
-void ShowInfDialog(MainWindow& owner, const AboutText& text) {
-    InfForm form(text);
+void ShowAboutForm(MainWindow& owner, const AboutText& text) {
+    AboutForm form(text);
     RunModalForm(owner, form, kOffsetX, kOffsetY, [&form] { return form.DialogDone; });
 }
 

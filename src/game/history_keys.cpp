@@ -1,0 +1,107 @@
+// Undo, redo and the checkpoints in the game loops: the board written back, then drawn as a step.
+#include "game/history_keys.h"
+
+#include <string>
+
+#include "display/board_view.h"
+#include "display/font_codes.h"
+#include "display/panels.h"
+#include "game/game_loops.h"
+#include "game/step_view.h"
+
+namespace drz {
+
+namespace {
+
+constexpr int kF2 = 113;
+constexpr int kF3 = 114;
+
+bool OnOneCell(StepKind kind) {
+    switch (kind) {
+        case StepKind::EnterDigit:
+        case StepKind::ClearCell:
+        case StepKind::ToggleMark:
+        case StepKind::ClearMarks:
+        case StepKind::EnterGiven:
+        case StepKind::RemoveGiven:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DigitsChanged(const EditStep& step) {
+    for (const CellChange& c : step.changes)
+        if (c.oldValue != c.newValue || c.oldGiven != c.newGiven) return true;
+    return false;
+}
+
+bool MarksChanged(const EditStep& step) {
+    for (const CellChange& c : step.changes)
+        if (c.oldMarks != c.newMarks) return true;
+    return false;
+}
+
+// A step taken back or made again: drawn like the step itself, the clock left as it is.
+void ShowHistoryStep(App& app, GameLoop loop, EditStep step) {
+    if (OnOneCell(step.kind)) {
+        step.candidatesRecomputed = MarksChanged(step);  // so every changed mark is drawn
+        DrawStepCells(app.display, step);
+        if (DigitsChanged(step)) ShowVerdict(app, step.verdict);
+    } else {
+        DrawBoardStep(app, step);
+    }
+    if (loop == GameLoop::OwnBoard) {
+        ShowGivenCount(app.display);
+    } else {
+        SolvedCheck(app, step.verdict);
+    }
+}
+
+// The help panel's text, with trailing blanks so that it covers the longer text it replaces.
+void ShowHelp(App& app, const char* text) {
+    UseFont(app.display, kFontText);
+    const int replaced = app.display.screen.TextWidth(app.panels.HelpText);
+    std::string shown = text;
+    while (app.display.screen.TextWidth(shown) < replaced) shown += ' ';
+    app.panels.HelpText = shown;
+    ShowHelpText(app.display);
+}
+
+bool Undo(App& app, GameLoop loop, bool forward) {
+    bool& shown = app.options.ShowCandidates;
+    const std::optional<EditStep> step =
+        forward ? RedoStep(app.board, app.history, shown) : UndoStep(app.board, app.history, shown);
+    if (step) ShowHistoryStep(app, loop, *step);
+    return true;
+}
+
+bool CheckpointKey(App& app, GameLoop loop, bool shift) {
+    if (shift) {
+        if (DropCheckpoint(app.history)) ShowHelp(app, kCheckpointDroppedHelpText);
+        return true;
+    }
+    if (std::optional<EditStep> step = ReturnToCheckpoint(app.board, app.history, app.options.ShowCandidates))
+        ShowHistoryStep(app, loop, *step);
+    return true;
+}
+
+}  // namespace
+
+bool HistoryKey(App& app, GameLoop loop, const platform::InputEvent& event) {
+    if (event.message != platform::kKeyUp) return false;
+    const bool control = (event.modifiers & platform::kControlHeld) != 0;
+    const bool shift = (event.modifiers & platform::kShiftHeld) != 0;
+    if (control && event.param == 'Z') return Undo(app, loop, shift);
+    if (control && event.param == 'Y') return Undo(app, loop, true);
+    if (control) return false;
+    if (event.param == kF2 && !shift) {
+        SetCheckpoint(app.board, app.history, app.options.ShowCandidates);
+        ShowHelp(app, kCheckpointSetHelpText);
+        return true;
+    }
+    if (event.param == kF3) return CheckpointKey(app, loop, shift);
+    return false;
+}
+
+}  // namespace drz
