@@ -16,7 +16,8 @@ void DrawBoard(Display& d, const Verdict& verdict);       // static board, then 
 void DrawGrid(Display& d, int k);                         // its white field, cell lines and box lines
 void DrawGivenCell(Display& d, CellRef cell, int digit);  // the face of a given, light grey
 void DrawCell(Display& d, CellRef cell, int digit);       // the face of an entry, white
-void RedrawCells(Display& d, const Verdict& verdict);     // every cell, counts and status, candidate marks
+void DrawTintedCell(Display& d, CellRef cell, int digit, platform::Rgb tint);  // a face on another background
+void RedrawCells(Display& d, const Verdict& verdict);  // every cell, counts and status, candidate marks
 // The faces of the cells whose digit or given the step changed, then the marks when the step touched them or
 // recomputed them.
 void DrawStepCells(Display& d, const EditStep& step);

@@ -13,10 +13,11 @@ namespace {
 constexpr std::string_view kNumerals[10] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 constexpr std::string_view kLetters[10] = {"", "A", "B", "C", "D", "E", "F", "G", "H", "I"};
 
-void DrawFace(Display& d, CellRef cell, int digit, int background) {
+void DrawFace(Display& d, CellRef cell, int digit, platform::Rgb background) {
     UseFont(d, kFontDigit);
     const FaceBox f = CellFace(cell.k, cell.x, cell.y);
-    SetColours(d, background, background);
+    d.screen.SetForeground(background);
+    d.screen.SetFill(background);
     d.screen.SetMix(platform::MixMode::Copy);
     d.screen.SetLineWidth(1);
     d.screen.SetOpaqueText(true);
@@ -52,9 +53,11 @@ std::string_view DigitGlyph(const Options& options, int digit) {
     return options.ShowNumerals ? kNumerals[digit] : kLetters[digit];
 }
 
-void DrawGivenCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, 7); }
+void DrawGivenCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, Colour(7)); }
 
-void DrawCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, 15); }
+void DrawCell(Display& d, CellRef cell, int digit) { DrawFace(d, cell, digit, Colour(15)); }
+
+void DrawTintedCell(Display& d, CellRef cell, int digit, platform::Rgb tint) { DrawFace(d, cell, digit, tint); }
 
 void RedrawCells(Display& d, const Verdict& verdict) {
     for (int k = 1; k <= kGridCount; ++k) {

@@ -4,6 +4,7 @@
 
 #include "game/game_keys.h"
 #include "game/history_keys.h"
+#include "game/keyboard_play.h"
 
 namespace drz {
 
@@ -11,17 +12,20 @@ namespace {
 
 // True when the event ends the loop.
 bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
+    if (event.message == platform::kKeyUp && KeyBelongsToPad(app, event.param)) return false;
+    if (event.message == platform::kKeyUp && HistoryKey(app, rules.loop, event)) return false;
+    if (KeyboardPlayKey(app, rules, event)) return false;
     if (event.message == platform::kKeyUp) {
-        if (KeyBelongsToPad(app, event.param)) return false;
-        if (HistoryKey(app, rules.loop, event)) return false;
         if (GameKey(app, rules.loop, event.param)) return true;
     }
     if (event.message == platform::kLeftButtonDown) {
         if (const std::optional<CommandButton> button = ButtonAt(event.x, event.y))
             if (PressButton(app, rules.loop, *button)) return true;
     }
-    if (event.message == platform::kLeftButtonDown || event.message == platform::kRightButtonDown)
+    if (event.message == platform::kLeftButtonDown || event.message == platform::kRightButtonDown) {
+        NoteBoardClick(app, event);
         rules.boardClick(app, event);
+    }
     return false;
 }
 
@@ -29,8 +33,13 @@ bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event)
 
 void RunGameLoop(App& app, const LoopRules& rules) {
     DrawCommandBar(app.display);
-    while (!LookAt(app, rules, app.window.WaitEvent())) {
+    for (;;) {
+        const platform::InputEvent event = app.window.WaitEvent();
+        HideKeyboardMarks(app);
+        if (LookAt(app, rules, event)) break;
+        ShowKeyboardMarks(app);
     }
+    EndKeyboardPlay(app);
 }
 
 }  // namespace drz

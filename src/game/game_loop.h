@@ -3,6 +3,7 @@
 
 #include "game/app.h"
 #include "game/command_bar.h"
+#include "input/board_click.h"
 #include "platform/events.h"
 
 namespace drz {
@@ -11,6 +12,7 @@ namespace drz {
 struct LoopRules {
     GameLoop loop;
     void (*boardClick)(App& app, const platform::InputEvent& event);
+    void (*cellKey)(App& app, CellRef cell, CellKey key);  // a digit, a clear or the pad at the cursor
 };
 
 // Draws the command bar, then looks at one event after the other until a key or a button ends the loop.

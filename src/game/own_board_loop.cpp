@@ -9,16 +9,23 @@ namespace drz {
 
 namespace {
 
-void OwnBoardCellClick(App& app, const platform::InputEvent& event) {
-    const BoardClick click = OwnBoardClick(app.display, app.input, event);
+void ShowOwnBoardClick(App& app, const BoardClick& click) {
     if (!click.hitCell) return;
     if (click.step) ShowCellStep(app, *click.step, false);
     ShowVerdict(app, click.step ? click.step->verdict : VerdictOf(app.board));
     ShowGivenCount(app.display);
 }
 
+void OwnBoardCellClick(App& app, const platform::InputEvent& event) {
+    ShowOwnBoardClick(app, OwnBoardClick(app.display, app.input, event));
+}
+
+void OwnBoardCursorKey(App& app, CellRef cell, CellKey key) {
+    ShowOwnBoardClick(app, OwnBoardCellKey(app.display, app.input, cell, key));
+}
+
 }  // namespace
 
-void OwnBoardLoop(App& app) { RunGameLoop(app, {GameLoop::OwnBoard, OwnBoardCellClick}); }
+void OwnBoardLoop(App& app) { RunGameLoop(app, {GameLoop::OwnBoard, OwnBoardCellClick, OwnBoardCursorKey}); }
 
 }  // namespace drz

@@ -13,8 +13,8 @@ namespace {
 // Digits and clears are judged; marks and a pad closed without a choice leave the status as it is.
 bool Judged(StepKind kind) { return kind == StepKind::EnterDigit || kind == StepKind::ClearCell; }
 
-void PlayClick(App& app, const platform::InputEvent& event) {
-    const BoardClick click = PlayBoardClick(app.display, app.input, event);
+// By the mouse or by a key on the cursor's cell: the step shown, then the solved check.
+void ShowPlayClick(App& app, const BoardClick& click) {
     if (!click.hitCell) return;
     if (!click.step) {
         SolvedCheck(app, VerdictOf(app.board));
@@ -22,6 +22,14 @@ void PlayClick(App& app, const platform::InputEvent& event) {
     }
     ShowCellStep(app, *click.step, Judged(click.step->kind));
     SolvedCheck(app, click.step->verdict);
+}
+
+void PlayClick(App& app, const platform::InputEvent& event) {
+    ShowPlayClick(app, PlayBoardClick(app.display, app.input, event));
+}
+
+void PlayCursorKey(App& app, CellRef cell, CellKey key) {
+    ShowPlayClick(app, PlayCellKey(app.display, app.input, cell, key));
 }
 
 }  // namespace
@@ -40,7 +48,7 @@ void SolvedCheck(App& app, const Verdict& verdict) {
 void PlayLoop(App& app) {
     ShowBoardStep(app, Refresh(app.board, CandidateRule(app.options)));
     if (app.clock.ClockRunning) app.clockThread.Start();
-    RunGameLoop(app, {GameLoop::Play, PlayClick});
+    RunGameLoop(app, {GameLoop::Play, PlayClick, PlayCursorKey});
 }
 
 }  // namespace drz

@@ -31,6 +31,8 @@ void RememberStep(App& app, const EditStep& step) { RememberStep(app, step, app.
 
 void ShowCellStep(App& app, const EditStep& step, bool judged) {
     RememberStep(app, step);
+    if (step.kind == StepKind::EnterDigit && step.cell)
+        app.input.LastEnteredDigit = app.board.Cell(step.cell->k, step.cell->x, step.cell->y);
     DrawStepCells(app.display, step);
     if (judged) ShowVerdict(app, step.verdict);
     AfterCandidates(app, step);

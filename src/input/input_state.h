@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "board/geometry.h"
+#include "display/keyboard_marks.h"
 #include "platform/canvas.h"
 
 namespace drz {
@@ -21,6 +24,13 @@ struct InputState {
     // Virtual-key code of the letter key that ended the pad: its release belongs to the pad, not to the game
     // loop underneath (with letters shown, "c" or "d" must not also clear the marks or print). 0 = none.
     int PadKeyRelease = 0;
+    // Keyboard play: the cursor while shown (a shared cell by its lower-numbered grid), the cell clicked last,
+    // the same-digit highlight (G) and the digit entered last, and what the cursor and highlight cover.
+    std::optional<CellRef> Cursor;
+    std::optional<CellRef> LastClicked;
+    bool SameDigitHighlight = false;
+    int LastEnteredDigit = 0;
+    std::vector<CoveredFace> CoveredFaces;
 };
 
 }  // namespace drz

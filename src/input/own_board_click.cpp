@@ -29,4 +29,13 @@ BoardClick OwnBoardClick(Display& d, InputState& in, const platform::InputEvent&
     return {true, RemoveGiven(d.board, cell, CandidateRule(d.options))};
 }
 
+BoardClick OwnBoardCellKey(Display& d, InputState& in, CellRef cell, CellKey key) {
+    in.NotesMode = false;
+    if (key.kind != CellKey::Kind::Digit) return {true, EnterGivenByPad(d, in, cell)};
+    const Candidates rule = CandidateRule(d.options);
+    if (key.digit != 0) return {true, EnterGiven(d.board, cell, key.digit, rule)};
+    if (d.board.Given(cell.k, cell.x, cell.y) == 0) return {true, std::nullopt};
+    return {true, RemoveGiven(d.board, cell, rule)};
+}
+
 }  // namespace drz
