@@ -29,6 +29,16 @@ void Canvas::Impl::RecordFill(const QRect& area, Rgb colour, MixMode mode) {
     Record(std::move(op));
 }
 
+void Canvas::Impl::DrawForeground(const RectList& rects) {
+    QRect touched;
+    for (const QRect& r : rects) {
+        MixRect(image, r, foreground, mix);
+        RecordFill(r, foreground, mix);
+        touched |= r;
+    }
+    Changed(touched);
+}
+
 Canvas::Canvas() : impl_(std::make_unique<Impl>()) {
     impl_->image.fill(Qt::white);
     impl_->list.Reset({255, 255, 255});
@@ -51,23 +61,11 @@ MixMode Canvas::Mix() const { return impl_->mix; }
 bool Canvas::OpaqueText() const { return impl_->opaqueText; }
 
 void Canvas::Line(int x1, int y1, int x2, int y2) {
-    QRect touched;
-    for (const QRect& r : LineRects(x1, y1, x2, y2, impl_->lineWidth)) {
-        MixRect(impl_->image, r, impl_->foreground, impl_->mix);
-        impl_->RecordFill(r, impl_->foreground, impl_->mix);
-        touched |= r;
-    }
-    impl_->Changed(touched);
+    impl_->DrawForeground(LineRects(x1, y1, x2, y2, impl_->lineWidth));
 }
 
 void Canvas::BoxOutline(int x1, int y1, int x2, int y2) {
-    QRect touched;
-    for (const QRect& r : BoxOutlineRects(x1, y1, x2, y2, impl_->lineWidth)) {
-        MixRect(impl_->image, r, impl_->foreground, impl_->mix);
-        impl_->RecordFill(r, impl_->foreground, impl_->mix);
-        touched |= r;
-    }
-    impl_->Changed(touched);
+    impl_->DrawForeground(BoxOutlineRects(x1, y1, x2, y2, impl_->lineWidth));
 }
 
 void Canvas::FilledBox(int x1, int y1, int x2, int y2) {

@@ -8,6 +8,7 @@
 #include "platform/device_picture.h"
 #include "platform/draw_list.h"
 #include "platform/font_resolver.h"
+#include "platform/pixel_ops.h"
 
 namespace drz::platform {
 
@@ -36,6 +37,8 @@ struct Canvas::Impl {
         list.Add(std::move(op));
     }
     void RecordFill(const QRect& area, Rgb colour, MixMode mode);
+    // The rectangles in the foreground colour under the mix mode, drawn, recorded and told as one change.
+    void DrawForeground(const RectList& rects);
 };
 
 struct Picture::Data {
