@@ -110,13 +110,12 @@ DrawOps DrawList::Region(const QRect& region) const {
         touching.push_back(base);
     }
     std::reverse(touching.begin(), touching.end());
-    std::vector<QRect> opaque;
+    Coverage covered;  // by grid cells, so that a region as large as the board stays quick
     std::vector<bool> keep(touching.size());
     for (std::size_t i = touching.size(); i-- > 0;) {
         const DrawOp& op = touching[i];
-        keep[i] = !op.Bounds().isEmpty() &&
-                  std::none_of(opaque.begin(), opaque.end(), [&op](const QRect& o) { return Hides(o, op); });
-        if (keep[i] && op.Opaque()) opaque.push_back(op.Bounds());
+        keep[i] = !op.Bounds().isEmpty() && !covered.Covers(op);
+        if (keep[i] && op.Opaque()) covered.Add(op.Bounds());
     }
     DrawOps out;
     for (std::size_t i = 0; i < touching.size(); ++i)
