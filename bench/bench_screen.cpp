@@ -1,6 +1,6 @@
 // The screen at the device's resolution (offscreen), at 1x and at 2x device pixels: a digit applied through the
 // pad and drawn with counts, status and candidate marks; the whole board drawn again; the picture made anew at a
-// new scale from its drawing list. Counters give the memory of the pictures.
+// new scale from its drawing list; a pause and its end. Counters give the memory of the pictures.
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "board/board.h"
+#include "display/board_cover.h"
 #include "display/board_view.h"
 #include "display/display.h"
 #include "display/panels.h"
@@ -68,6 +69,14 @@ void BM_FullRedraw(benchmark::State& state) {
     Memory(state, s.window.Screen());
 }
 BENCHMARK(BM_FullRedraw)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// P in a timed game and P again: the board saved and covered, then put back with the help panel.
+void BM_PauseAndContinue(benchmark::State& state) {
+    Scene& s = TheScene(ScaleOf(state));
+    for (auto _ : state) UncoverBoard(s.d, CoverBoard(s.d, "Pause"));
+    Memory(state, s.window.Screen());
+}
+BENCHMARK(BM_PauseAndContinue)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 // Maximising or moving to another screen: the device picture made anew from the list.
 void BM_NewScale(benchmark::State& state) {

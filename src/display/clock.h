@@ -23,6 +23,11 @@ std::string FinalClockText(int hours, int minutes, double seconds);
 // The final time of an elapsed time: rounded to a tenth of a second first, so 59.96 s gives "00:01:00.0".
 std::string FinalClockTextFor(double elapsedSeconds);
 
+// Seconds the clock counts at a timer value: since StartTime, or up to the start of a pause while it lasts.
+double ElapsedAt(const ClockState& clock, double now);
+// The same right now, paused or not.
+double ElapsedNow(const ClockState& clock);
+
 struct Display;
 // Writes the clock text (user-interface thread); when BoardSolved is set, takes the final time first. Within
 // the same elapsed second as the last update the label keeps its text.
@@ -33,6 +38,12 @@ void UpdateClockAt(Display& d, double now);
 // The label keeps it until the next update, so the hall of fame can be recorded while it is shown.
 std::string TakeFinalTime(Display& d);
 std::string TakeFinalTimeAt(Display& d, double now);
+// A pause stops the clock: the label keeps the running time of its start and the clock thread posts nothing.
+// Going on moves StartTime by the paused span, so the pause is not counted.
+void PauseClock(Display& d);
+void PauseClockAt(Display& d, double now);
+void ContinueClock(Display& d);
+void ContinueClockAt(Display& d, double now);
 
 // Runs the clock thread while ClockRunning is set. The label text is handed to postText, which must deliver
 // it to the user-interface thread; the thread itself touches no widget. Polls every 50 ms.

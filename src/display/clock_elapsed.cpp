@@ -2,9 +2,18 @@
 
 #include <cmath>
 
+#include "display/clock.h"
+#include "platform/timing.h"
+
 namespace drz {
 
 double WholeSeconds(double elapsedSeconds) { return elapsedSeconds > 0 ? std::floor(elapsedSeconds) : 0.0; }
+
+double ElapsedAt(const ClockState& clock, double now) {
+    return (clock.Paused ? clock.PausedAt.load() : now) - clock.StartTime;
+}
+
+double ElapsedNow(const ClockState& clock) { return ElapsedAt(clock, platform::Timer()); }
 
 void StoreElapsed(ClockState& clock, double elapsedSeconds) {
     const long long total = static_cast<long long>(WholeSeconds(elapsedSeconds));

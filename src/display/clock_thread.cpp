@@ -44,7 +44,7 @@ void ClockThread::Run(const std::stop_token& stop) {
 }
 
 void ClockThread::Tick() {
-    if (clock_.PadBusy || !clock_.ClockRunning) return;
+    if (clock_.PadBusy || !clock_.ClockRunning || clock_.Paused) return;
     const double elapsed = timer_() - clock_.StartTime;
     const double second = WholeSeconds(elapsed);
     if (second == clock_.LastTick) return;
@@ -52,7 +52,7 @@ void ClockThread::Tick() {
     clock_.LastTick = second;
     // Counted so that a stopped clock's text is written only after this post has been queued (see UpdateClock).
     clock_.PostsInFlight.fetch_add(1);
-    if (clock_.ClockRunning && !clock_.BoardSolved) postText_(RunningClockText(elapsed));
+    if (clock_.ClockRunning && !clock_.BoardSolved && !clock_.Paused) postText_(RunningClockText(elapsed));
     clock_.PostsInFlight.fetch_sub(1);
 }
 

@@ -22,7 +22,7 @@ void WriteClockText(Display& d, const std::string& text) {
 
 std::string TakeFinalTimeAt(Display& d, double now) {
     ClockState& c = d.clock;
-    const double elapsed = now - c.StartTime;
+    const double elapsed = ElapsedAt(c, now);
     StoreElapsed(c, elapsed);
     c.SolveTime = FinalClockTextFor(elapsed);
     c.ClockRunning = false;
@@ -40,7 +40,7 @@ void UpdateClockAt(Display& d, double now) {
         WriteClockText(d, kClockIdleText);
         return;
     }
-    const double elapsed = now - c.StartTime;
+    const double elapsed = ElapsedAt(c, now);
     const double second = WholeSeconds(elapsed);
     if (second == c.LastTick) return;  // same second: the label keeps its text rather than flicker
     StoreElapsed(c, elapsed);
@@ -49,5 +49,27 @@ void UpdateClockAt(Display& d, double now) {
 }
 
 void UpdateClock(Display& d) { UpdateClockAt(d, platform::Timer()); }
+
+void PauseClockAt(Display& d, double now) {
+    ClockState& c = d.clock;
+    if (!c.ClockRunning || c.Paused) return;
+    c.PausedAt = now;
+    c.Paused = true;  // from here on the clock thread posts nothing (it looks again after counting its post)
+    c.LastTick = -1.0;
+    UpdateClockAt(d, now);  // the running time of the pause's start, behind any post under way
+}
+
+void PauseClock(Display& d) { PauseClockAt(d, platform::Timer()); }
+
+void ContinueClockAt(Display& d, double now) {
+    ClockState& c = d.clock;
+    if (!c.Paused) return;
+    c.StartTime = c.StartTime + (now - c.PausedAt);  // before Paused is cleared: the thread reads it after
+    c.Paused = false;
+    c.LastTick = -1.0;
+    UpdateClockAt(d, now);
+}
+
+void ContinueClock(Display& d) { ContinueClockAt(d, platform::Timer()); }
 
 }  // namespace drz

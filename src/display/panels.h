@@ -17,6 +17,8 @@ void DrawLevelPanel(Display& d);
 void ShowGivenCount(Display& d);  // count the givens, write it and the level name
 void DrawHelpPanel(Display& d);
 void ShowHelpText(Display& d);
+// Makes `text` the help text, with trailing blanks so that it covers the longer text it replaces, and writes it.
+void ShowHelpCovering(Display& d, std::string_view text);
 void DrawClockPanel(Display& d);
 void DrawButton(Display& d, int pressed, int x, int y, std::string_view caption);
 void DrawHotLetter(Display& d, int highlight, int fontCode, int x, int y, std::string_view text);

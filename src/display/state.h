@@ -41,7 +41,9 @@ struct ClockState {
     std::atomic<bool> ClockRunning{false};  // a timed game is in progress
     std::atomic<bool> BoardSolved{false};   // set only while the final time is taken
     std::atomic<bool> PadBusy{false};       // the picker pad draws: the clock thread leaves the label alone
-    std::atomic<double> StartTime{0.0};     // timer value when the game started
+    std::atomic<double> StartTime{0.0};     // timer value when the game started, moved on by every pause
+    std::atomic<bool> Paused{false};        // the game is paused: the clock stands at PausedAt
+    std::atomic<double> PausedAt{0.0};      // timer value when the pause began
     std::atomic<double> LastTick{-1.0};     // whole elapsed second at the last display update; -1 after a stop
     std::atomic<double> Elapsed{0.0};       // seconds since StartTime as last computed
     std::atomic<std::int32_t> Hours{0};

@@ -5,14 +5,24 @@
 #include "game/game_keys.h"
 #include "game/history_keys.h"
 #include "game/keyboard_play.h"
+#include "game/pause.h"
 
 namespace drz {
 
 namespace {
 
+bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event);
+
+// The pause, then the event that ended it when the loop still has to act on it. True when that ends the loop.
+bool PauseThenLookAt(App& app, const LoopRules& rules) {
+    const std::optional<platform::InputEvent> next = RunPause(app);
+    return next && LookAt(app, rules, *next);
+}
+
 // True when the event ends the loop.
 bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
     if (event.message == platform::kKeyUp && KeyBelongsToPad(app, event.param)) return false;
+    if (PauseAsked(app, rules.loop, event)) return PauseThenLookAt(app, rules);
     if (event.message == platform::kKeyUp && HistoryKey(app, rules.loop, event)) return false;
     if (KeyboardPlayKey(app, rules, event)) return false;
     if (event.message == platform::kKeyUp) {
@@ -37,6 +47,7 @@ void RunGameLoop(App& app, const LoopRules& rules) {
         const platform::InputEvent event = app.window.WaitEvent();
         HideKeyboardMarks(app);
         if (LookAt(app, rules, event)) break;
+        if (PauseAskedInPad(app, rules.loop) && PauseThenLookAt(app, rules)) break;
         ShowKeyboardMarks(app);
     }
     EndKeyboardPlay(app);

@@ -1,10 +1,7 @@
 // Undo, redo and the checkpoints in the game loops: the board written back, then drawn as a step.
 #include "game/history_keys.h"
 
-#include <string>
-
 #include "display/board_view.h"
-#include "display/font_codes.h"
 #include "display/panels.h"
 #include "game/game_loops.h"
 #include "game/step_view.h"
@@ -58,16 +55,6 @@ void ShowHistoryStep(App& app, GameLoop loop, EditStep step) {
     }
 }
 
-// The help panel's text, with trailing blanks so that it covers the longer text it replaces.
-void ShowHelp(App& app, const char* text) {
-    UseFont(app.display, kFontText);
-    const int replaced = app.display.screen.TextWidth(app.panels.HelpText);
-    std::string shown = text;
-    while (app.display.screen.TextWidth(shown) < replaced) shown += ' ';
-    app.panels.HelpText = shown;
-    ShowHelpText(app.display);
-}
-
 bool Undo(App& app, GameLoop loop, bool forward) {
     bool& shown = app.options.ShowCandidates;
     const std::optional<EditStep> step =
@@ -78,7 +65,7 @@ bool Undo(App& app, GameLoop loop, bool forward) {
 
 bool CheckpointKey(App& app, GameLoop loop, bool shift) {
     if (shift) {
-        if (DropCheckpoint(app.history)) ShowHelp(app, kCheckpointDroppedHelpText);
+        if (DropCheckpoint(app.history)) ShowHelpCovering(app.display, kCheckpointDroppedHelpText);
         return true;
     }
     if (std::optional<EditStep> step = ReturnToCheckpoint(app.board, app.history, app.options.ShowCandidates))
@@ -97,7 +84,7 @@ bool HistoryKey(App& app, GameLoop loop, const platform::InputEvent& event) {
     if (control) return false;
     if (event.param == kF2 && !shift) {
         SetCheckpoint(app.board, app.history, app.options.ShowCandidates);
-        ShowHelp(app, kCheckpointSetHelpText);
+        ShowHelpCovering(app.display, kCheckpointSetHelpText);
         return true;
     }
     if (event.param == kF3) return CheckpointKey(app, loop, shift);

@@ -24,6 +24,7 @@ struct InputState {
     // Virtual-key code of the letter key that ended the pad: its release belongs to the pad, not to the game
     // loop underneath (with letters shown, "c" or "d" must not also clear the marks or print). 0 = none.
     int PadKeyRelease = 0;
+    bool PadMinimized = false;  // the window was minimised while the pad was open in a timed game: the loop pauses
     // Keyboard play: the cursor while shown (a shared cell by its lower-numbered grid), the cell clicked last,
     // the same-digit highlight (G) and the digit entered last, and what the cursor and highlight cover.
     std::optional<CellRef> Cursor;

@@ -11,6 +11,7 @@ EditStep EnterGivenByPad(Display& d, InputState& in, CellRef cell) {
     DrawPickerPad(d, in, cell);
     const PadChoice choice = OpenPicker(d, in, cell);
     const Candidates rule = CandidateRule(d.options);
+    if (choice.none) return Refresh(d.board, rule);
     if (choice.clear || choice.digit == 0) return RemoveGiven(d.board, cell, rule);
     return EnterGiven(d.board, cell, choice.digit, rule);
 }

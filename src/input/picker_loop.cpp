@@ -44,6 +44,10 @@ PadChoice WaitForChoice(Display& d, InputState& in) {
             in.MouseX = event.x, in.MouseY = event.y;
             return PadChoice{true, 0};
         }
+        if (event.message == platform::kWindowMinimized && d.clock.ClockRunning) {
+            in.PadMinimized = true;  // the game loop pauses once the pad has gone
+            return PadChoice{false, 0, true};
+        }
         if (event.message == platform::kChar)
             if (const std::optional<PadChoice> typed = TypedIntoPad(d, in, event.param)) return *typed;
     }

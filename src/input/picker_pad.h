@@ -21,10 +21,11 @@ struct PadCorner {
 constexpr PadCorner PadCornerOf(CellRef cell) { return {CellLeft(cell.k, cell.x) - 8, CellTop(cell.k, cell.y) - 8}; }
 
 // What ended the pad: a digit (a click in it or a digit key; 0 for Escape or "0", or a click before any
-// square was highlighted), or the right button.
+// square was highlighted), the right button, or no choice at all.
 struct PadChoice {
     bool clear = false;  // the right button
     int digit = 0;       // 0..9 when not cleared
+    bool none = false;   // the window was minimised while the clock ran: the pad went, so the game can pause
 };
 
 // Draws the pad over the cell, the square of HoverDigit light grey. Saves the screen under it the first time

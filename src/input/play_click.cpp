@@ -9,6 +9,7 @@ namespace {
 
 EditStep ChoiceStep(Display& d, const InputState& in, CellRef cell, PadChoice choice) {
     const Candidates rule = CandidateRule(d.options);
+    if (choice.none) return Refresh(d.board, rule);
     if (!in.NotesMode)
         return choice.clear ? ClearCell(d.board, cell, rule) : EnterDigit(d.board, cell, choice.digit, rule);
     if (choice.clear) return ClearMarks(d.board, cell, rule);

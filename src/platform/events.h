@@ -7,9 +7,10 @@ namespace drz::platform {
 
 enum Message : int {
     kNoMessage = 0,
-    kMenuCommand = 0x111,  // param = menu item id (only while the menu bar is enabled)
-    kKeyUp = 0x101,        // param = virtual-key code: 'A'..'Z', '0'..'9', 27 Escape, 13 Return, ...
-    kChar = 0x102,         // param = the character typed (Latin-1)
+    kWindowMinimized = 0x0005,  // the window has just been minimised (its size message)
+    kMenuCommand = 0x111,       // param = menu item id (only while the menu bar is enabled)
+    kKeyUp = 0x101,             // param = virtual-key code: 'A'..'Z', '0'..'9', 27 Escape, 13 Return, ...
+    kChar = 0x102,              // param = the character typed (Latin-1)
     kLeftButtonDown = 0x201,
     kRightButtonDown = 0x204,
 };

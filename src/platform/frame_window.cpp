@@ -2,6 +2,7 @@
 #include "platform/frame_window.h"
 
 #include <QCloseEvent>
+#include <QWindowStateChangeEvent>
 
 namespace drz::platform {
 
@@ -14,6 +15,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 
 bool FrameWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowBlocked && blocked_) blocked_();
+    if (event->type() == QEvent::WindowStateChange && minimised_ && isMinimized() &&
+        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized))
+        minimised_();
     return QWidget::event(event);
 }
 

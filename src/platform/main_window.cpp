@@ -16,7 +16,10 @@ MainWindow::Impl::Impl()
               input.Close();  // the game decides, inside its wait
               return false;
           },
-          [this] { input.ForgetButtons(); })),
+          [this] { input.ForgetButtons(); },
+          [this] {
+              input.Post(InputEvent{kWindowMinimized, 1, input.PointerX(), input.PointerY()});
+          })),
       menus([this](int id) { MenuChosen(id); }) {
     view = new ScreenWidget(screen, clock, input, frame.get());
     layout = new QVBoxLayout(frame.get());

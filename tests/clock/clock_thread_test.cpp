@@ -146,7 +146,7 @@ TEST(ClockThread, StopEndsARunAtOnceAndLeavesTheFlag) {
     h.clock.ClockRunning = false;
 }
 
-TEST(ClockThread, PadAndSolvedFlagsKeepTheLabelAlone) {
+TEST(ClockThread, PadSolvedAndPausedFlagsKeepTheLabelAlone) {
     Harness h;
     h.StartGame(0.0);
     ASSERT_TRUE(h.WaitFor(1));
@@ -162,6 +162,10 @@ TEST(ClockThread, PadAndSolvedFlagsKeepTheLabelAlone) {
     std::this_thread::sleep_for(150ms);
     EXPECT_EQ(h.Count(), 2u);
     h.clock.BoardSolved = false;
+    h.clock.Paused = true;
+    h.now = 4.5;
+    std::this_thread::sleep_for(150ms);
+    EXPECT_EQ(h.Count(), 2u);
     h.clock.ClockRunning = false;
 }
 

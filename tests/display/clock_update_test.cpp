@@ -91,6 +91,25 @@ TEST_F(ClockUpdate, SolvedWithoutAHallOfFameStillStops) {
     EXPECT_FALSE(clock.ClockRunning);
 }
 
+// A pause stops the clock at the running time of its start; going on, the paused span is not counted.
+TEST_F(ClockUpdate, APauseStandsStillAndIsNotCounted) {
+    StartGame(100.0);
+    PauseClockAt(d, 112.7);
+    EXPECT_EQ(window.ClockText(), " 00:00:12");
+    UpdateClockAt(d, 500.0);
+    EXPECT_EQ(window.ClockText(), " 00:00:12");
+    EXPECT_DOUBLE_EQ(ElapsedAt(clock, 500.0), 12.7);
+    PauseClockAt(d, 510.0);  // paused already: the start of the pause stays
+    ContinueClockAt(d, 600.0);
+    EXPECT_NEAR(ElapsedAt(clock, 605.0), 17.7, 1e-9);
+    UpdateClockAt(d, 605.0);
+    EXPECT_EQ(window.ClockText(), " 00:00:17");
+    EXPECT_EQ(TakeFinalTimeAt(d, 610.0), "00:00:22.7");
+    ContinueClockAt(d, 700.0);  // not paused: nothing moves
+    EXPECT_NEAR(ElapsedAt(clock, 700.0), 112.7, 1e-9);
+    EXPECT_FALSE(clock.ClockRunning);
+}
+
 TEST_F(ClockUpdate, UpdateClockUsesTheMonotonicTimer) {
     StartGame(platform::Timer() - 65.5);
     UpdateClock(d);

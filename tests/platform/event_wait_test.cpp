@@ -116,6 +116,15 @@ TEST_F(EventWaitTest, TheCloseBoxIsACloseRequest) {
     EXPECT_EQ(asked, 1);
 }
 
+TEST_F(EventWaitTest, MinimisingTheWindowIsAnEventOnceRestoringIsNone) {
+    WindowParts(w).frame->showMinimized();
+    WindowParts(w).frame->showMinimized();  // still minimised: nothing more
+    WindowParts(w).frame->showNormal();
+    const std::vector<InputEvent> events = Drain();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].message, kWindowMinimized);
+}
+
 TEST_F(EventWaitTest, ProgramExitFromTheCloseHandlerLeavesTheWait) {
     w.SetCloseHandler([&] {
         w.Close();
