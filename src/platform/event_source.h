@@ -11,7 +11,8 @@ namespace drz::platform {
 class EventSource {
 public:
     // Blocks until the next input event has been dispatched and returns it. Mouse moves go to the mouse-move
-    // handler on the way; a click on the window's close box runs the close handler inside the wait.
+    // handler on the way; a click on the window's close box runs the close handler inside the wait. The window
+    // becoming minimised is an event of its own (kWindowMinimized).
     // Throws ProgramExit once the window has been closed, and when it was never opened and no input is queued.
     virtual InputEvent WaitEvent() = 0;
     virtual const InputEvent& LastEvent() const = 0;
