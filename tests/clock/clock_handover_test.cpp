@@ -48,6 +48,26 @@ TEST(ClockHandover, StoppedClockTextIsNotOverwrittenByQueuedTimes) {
     }
 }
 
+TEST(ClockHandover, APausedClockKeepsItsTextAgainstQueuedTimesAndGoesOnAfter) {
+    Game g;
+    std::atomic<double> now{0.0};
+    ClockThread thread(
+        g.clock, [&] { return now.fetch_add(1.0) + 1.0; },
+        [&g](std::string text) { g.window.PostClockText(std::move(text)); });
+    g.clock.ClockRunning = true;
+    thread.Start();
+    std::this_thread::sleep_for(170ms);  // running times wait in the queue
+    PauseClockAt(g.d, 3725.5);
+    EXPECT_EQ(g.window.ClockText(), " 01:02:05");
+    platform::Pause(150);  // the queued times are delivered; the thread polls on
+    EXPECT_EQ(g.window.ClockText(), " 01:02:05");
+    ContinueClockAt(g.d, now.load());
+    platform::Pause(150);
+    EXPECT_GT(g.window.ClockText(), " 01:02:05");
+    g.clock.ClockRunning = false;
+    thread.Join();
+}
+
 TEST(ClockHandover, UpdateClockAndTheThreadShareTheClockFields) {
     Game g;
     ClockThread thread(g.clock, platform::Timer, [&g](std::string text) { g.window.PostClockText(std::move(text)); });
