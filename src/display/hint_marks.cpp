@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "display/board_view.h"
 #include "display/cell_geometry.h"
 #include "display/drawing.h"
 #include "display/font_codes.h"
@@ -13,7 +12,9 @@ namespace drz {
 
 namespace {
 
+// The panels' text font at its standard size, whatever the desktop's: three lines of it fill the field.
 constexpr int kLineHeight = 13;
+constexpr std::size_t kMaxLines = 3;
 constexpr int kTextIndent = 7;  // as the help panel's own text
 
 void Cover(Display& d, int x1, int y1, int x2, int y2, std::vector<CoveredArea>& covered) {
@@ -74,9 +75,10 @@ void DrawHintSentence(Display& d, std::string_view sentence, std::vector<Covered
     Cover(d, kHintTextLeft, kHintTextTop, kHintTextRight, kHintTextBottom, covered);
     SetColours(d, 15, 15);
     d.screen.FilledBox(kHintTextLeft, kHintTextTop, kHintTextRight, kHintTextBottom);
-    UseFont(d, kFontText);
+    d.screen.SetFont(FontForCode(kFontText, false));
     const int width = kHintTextRight - kHintTextLeft - 2 * kTextIndent;
-    const std::vector<std::string> lines = BrokenLines(d.screen, sentence, width);
+    std::vector<std::string> lines = BrokenLines(d.screen, sentence, width);
+    if (lines.size() > kMaxLines) lines.resize(kMaxLines);  // nothing is drawn outside the saved field
     const int height = kHintTextBottom - kHintTextTop + 1;
     int y = kHintTextTop + std::max(0, (height - kLineHeight * static_cast<int>(lines.size())) / 2);
     for (const std::string& line : lines) {
