@@ -12,17 +12,12 @@ start_x_session
 
 cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data"
 start_game
-main=$main_window
 
-shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
-pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
-ink() { convert "$work/shot.png" -crop "$3x$4+$1+$(( $2 + top ))" -depth 8 txt:- | grep -c '#000000'; }
 # Pixels of one colour in a box of the game's own pixels: COLOUR X Y W H.
 colour_count() {
   convert "$work/shot.png" -crop "$4x$5+$2+$(( $3 + top ))" +repage -fill '#000000' +opaque "$1" \
     -fill '#FFFFFF' -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
 }
-key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
 face() { echo $(( 29 + 33 * ($1 - 1) + 1 )) $(( 35 + 25 * ($2 - 1) + 1 )); }  # top-left of a face of grid 1
 
 shot
