@@ -13,12 +13,6 @@ namespace {
 
 class HintKeyTest : public PlayTest {
 protected:
-    std::vector<platform::Rgb> ScreenPixels() {
-        std::vector<platform::Rgb> pixels;
-        for (int y = 0; y < platform::kScreenHeight; ++y)
-            for (int x = 0; x < platform::kScreenWidth; ++x) pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
     bool HelpFieldHasText() {
         int dark = 0;
         for (int y = kHintTextTop; y <= kHintTextBottom; ++y)
