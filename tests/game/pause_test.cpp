@@ -1,11 +1,9 @@
 // The pause of a timed game: the board covered and the clock stopped, everything as before when it goes on;
 // nothing outside a timed game; minimising pauses, also with the pad open.
-#include <fstream>
-
+#include "game/pause.h"
 #include "display/clock.h"
 #include "display/palette.h"
 #include "game/game_loops.h"
-#include "game/pause.h"
 #include "play_fixture.h"
 
 namespace drz::test {
@@ -15,8 +13,8 @@ namespace {
 struct Sight {
     bool paused = false;
     std::string help;
-    bool boardHidden = false;  // no pixel of any grid differs from the window's background
-    std::string png;           // the whole screen, when kept
+    bool boardHidden = false;           // no pixel of any grid differs from the window's background
+    std::vector<platform::Rgb> pixels;  // the whole screen, when kept
 };
 
 class PauseTest : public PlayTest {
@@ -28,10 +26,7 @@ protected:
     }
     Sight Look() {
         Sight s{app.clock.Paused, app.panels.HelpText, BoardHidden(), {}};
-        if (keepPixels && app.display.screen.WritePng("sight.png")) {
-            std::ifstream in("sight.png", std::ios::binary);
-            s.png.assign(std::istreambuf_iterator<char>(in), {});
-        }
+        if (keepPixels) s.pixels = ScreenPixels();
         return s;
     }
     bool BoardHidden() {
@@ -70,8 +65,7 @@ TEST_F(PauseTest, PCoversTheBoardAndGoingOnShowsEverythingAsBefore) {
     EXPECT_TRUE(sights[1].help.starts_with(kPauseHelpText));
     EXPECT_GT(sights[1].help.size(), std::string(kPauseHelpText).size()) << "blanks cover the longer text";
     EXPECT_TRUE(sights[1].paused);
-    EXPECT_TRUE(!sights[0].png.empty() && sights[0].png == sights[2].png)
-        << "the board and the help panel come back pixel for pixel";
+    EXPECT_TRUE(sights[0].pixels == sights[2].pixels) << "the board and the help panel come back pixel for pixel";
     EXPECT_EQ(sights[2].help, sights[0].help);
     EXPECT_FALSE(sights[2].paused);
     EXPECT_EQ(app.board.Cell(7, e.x, e.y), 4) << "keys while paused change nothing";
@@ -88,7 +82,7 @@ TEST_F(PauseTest, PIsNothingOutsideATimedGame) {
     KeyUp('P'), LookNow(), KeyUp(27);
     OwnBoardLoop(app);
     ASSERT_EQ(sights.size(), 3u);
-    EXPECT_TRUE(!sights[0].png.empty() && sights[0].png == sights[1].png);
+    EXPECT_TRUE(sights[0].pixels == sights[1].pixels);
     for (const Sight& s : sights) EXPECT_FALSE(s.paused);
     EXPECT_FALSE(sights[2].help.starts_with(kPauseHelpText));
 }
