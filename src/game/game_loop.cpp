@@ -2,6 +2,7 @@
 // its buttons, and every button press on the board is the loop's board click.
 #include "game/game_loop.h"
 
+#include "game/autosave.h"
 #include "game/game_keys.h"
 #include "game/history_keys.h"
 #include "game/keyboard_play.h"
@@ -34,12 +35,14 @@ bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event)
 void RunGameLoop(App& app, const LoopRules& rules) {
     DrawCommandBar(app.display);
     for (;;) {
+        KeepGameInProgress(app, rules.loop);
         const platform::InputEvent event = app.window.WaitEvent();
         HideKeyboardMarks(app);
         if (LookAt(app, rules, event)) break;
         ShowKeyboardMarks(app);
     }
     EndKeyboardPlay(app);
+    KeepGameAtLoopEnd(app);
 }
 
 }  // namespace drz
