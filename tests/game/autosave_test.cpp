@@ -1,0 +1,108 @@
+// The game in progress: kept while a loop runs and on "&JA" to the exit question, brought back at the next
+// start ("&JA"), kept untouched after "&NEIN", set aside when damaged, and left alone by a second game.
+#include <fstream>
+#include <sstream>
+
+#include "game/autosave.h"
+#include "game/menu_bar.h"
+#include "game/menu_commands.h"
+#include "platform/timing.h"
+#include "play_fixture.h"
+
+namespace drz::test {
+namespace {
+
+using platform::MessageButton;
+
+class Autosave : public PlayTest {
+protected:
+    static std::string FileText(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    void Flush(App& game) { game.autosave.writer->Flush(); }
+};
+
+TEST_F(Autosave, TheNextStartResumesBoardMarksHistoryAndClock) {
+    PlantLevelFile();
+    OfferStoredGame(app);  // nothing stored: no question
+    EXPECT_EQ(app.window.LastMessageBoxText(), "");
+    const CellRef e = FindCell(7, false);
+    ClickCell(7, e.x, e.y), Type('4'), KeyUp('F');  // a digit, then every mark
+    app.window.RequestClose();
+    app.window.QueueMessageBoxAnswer(MessageButton::First);
+    EXPECT_THROW(RunMenuCommand(app, kMenuNewGame), platform::ProgramExit);
+    const Board atExit = app.board;
+    const std::optional<StoredGame> stored = ReadStoredGame(FileText(kGameFile));
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE(stored->timed);
+    EXPECT_EQ(stored->history.steps.size(), 2u);
+    app.autosave = {};  // the first game's hold on the file goes with it
+
+    App again;
+    StartUp(again);
+    again.window.QueueMessageBoxAnswer(MessageButton::First);
+    again.window.PostInput({platform::kKeyUp, 'Z', 0, 0, platform::kControlHeld});  // the marks taken back
+    again.window.PostInput({platform::kKeyUp, 'A', 0, 0});
+    OfferStoredGame(again);
+    EXPECT_EQ(again.window.LastMessageBoxText(), "Letztes Spiel fortsetzen?");
+    EXPECT_EQ(again.board.CellValue, atExit.CellValue);
+    EXPECT_EQ(again.board.GivenValue, atExit.GivenValue);
+    EXPECT_EQ(again.board.Cell(7, e.x, e.y), 4);
+    EXPECT_FALSE(again.board.Mark(1, 1, 1, 1) && again.board.Cell(1, 1, 1) == 0);  // Ctrl+Z undid F
+    EXPECT_EQ(again.history.done, 1u);
+    EXPECT_GE(platform::Timer() - again.clock.StartTime, stored->elapsed);  // the clock went on from there
+    Flush(again);
+    EXPECT_FALSE(ReadStoredGame(FileText(kGameFile))->timed);  // A ended the timed game
+}
+
+TEST_F(Autosave, NoKeepsTheStoredGameUntilANewBoardIsDealt) {
+    StoredGame game;
+    game.board = puzzle;
+    const std::string text = StoredGameText(game);
+    std::ofstream(kGameFile, std::ios::binary) << text;
+    app.window.QueueMessageBoxAnswer(MessageButton::Second);
+    OfferStoredGame(app);
+    EXPECT_EQ(app.window.LastMessageBoxText(), "Letztes Spiel fortsetzen?");
+    EXPECT_EQ(app.board.GivenValue, Board{}.GivenValue);  // the start screen's empty board
+    KeyUp('A');
+    RunMenuCommand(app, kMenuStartGame);  // playing the empty board keeps nothing
+    Flush(app);
+    EXPECT_EQ(FileText(kGameFile), text);
+
+    PlantLevelFile();
+    KeyUp('A');
+    RunMenuCommand(app, kMenuNewGame);
+    Flush(app);
+    const std::optional<StoredGame> dealt = ReadStoredGame(FileText(kGameFile));
+    ASSERT_TRUE(dealt);
+    EXPECT_EQ(dealt->board.CellValue, app.board.CellValue);
+}
+
+TEST_F(Autosave, ADamagedFileIsSetAsideAndNotOffered) {
+    std::ofstream(kGameFile) << "{\"format\": \"Dreizehner-Spielstand\", \"version\": 1, \"lev";
+    std::ofstream(std::string(kGameFile) + ".beschädigt") << "an older one";
+    app.window.QueueMessageBoxAnswer(MessageButton::First);  // OK to the notice
+    OfferStoredGame(app);
+    EXPECT_NE(app.window.LastMessageBoxText().find("\"spielstand.json.beschädigt-2\" beiseitegelegt"),
+              std::string::npos)
+        << app.window.LastMessageBoxText();
+    EXPECT_FALSE(fs::exists(kGameFile));
+    EXPECT_EQ(FileText(std::string(kGameFile) + ".beschädigt-2").substr(0, 10), "{\"format\":");
+}
+
+TEST_F(Autosave, ASecondGameInTheFolderLeavesTheFirstOnesGameAlone) {
+    const GameFileHold first(kGameFile);
+    PlantLevelFile();
+    OfferStoredGame(app);
+    app.window.QueueMessageBoxAnswer(MessageButton::First);
+    KeyUp('F'), KeyUp('C'), KeyUp('A');
+    RunMenuCommand(app, kMenuNewGame);
+    EXPECT_NE(app.window.LastMessageBoxText().find("Ein anderes Dreizehner-Spiel"), std::string::npos);
+    EXPECT_FALSE(fs::exists(kGameFile));
+}
+
+}  // namespace
+}  // namespace drz::test
