@@ -47,10 +47,10 @@ std::shared_ptr<const StoredGame> Snapshot(const App& app, StoredLoop loop) {
     return game;
 }
 
-// The text of the snapshot, a timed game's time as the clock shows it when written; a solved board is not
-// kept (the file goes).
-GameFileWriter::Content ContentOf(std::shared_ptr<const StoredGame> game, const ClockState& clock, bool solved) {
-    if (solved) return [] { return std::optional<std::string>(); };
+// The text of the snapshot, a timed game's time as the clock shows it when written; a solved or empty board is
+// not kept (the file goes).
+GameFileWriter::Content ContentOf(std::shared_ptr<const StoredGame> game, const ClockState& clock, bool over) {
+    if (over) return [] { return std::optional<std::string>(); };
     return [game = std::move(game), &clock]() -> std::optional<std::string> {
         if (!game->timed || !clock.ClockRunning) return StoredGameText(*game);
         StoredGame now = *game;
@@ -88,15 +88,15 @@ bool Keeps(App& app, StoredLoop loop, bool tell) {
         if (loop != StoredLoop::OwnBoard && BoardEmpty(app.board)) return false;
         a.keepStored = false;
     }
-    return !BoardEmpty(app.board) || a.lastLoop.has_value();
+    return a.lastLoop || !BoardEmpty(app.board);  // an empty board before any loop: nothing to keep or remove
 }
 
 void HandOn(App& app, StoredLoop loop, bool atOnce) {
     AutosaveState& a = app.autosave;
     a.lastLoop = loop;
     a.handedOn = Snapshot(app, loop);
-    const bool solved = VerdictOf(app.board).solved;
-    a.writer->Submit(ContentOf(a.handedOn, app.clock, solved), a.handedOn->timed && !solved, atOnce);
+    const bool over = BoardEmpty(app.board) || VerdictOf(app.board).solved;  // nothing left to go on with
+    a.writer->Submit(ContentOf(a.handedOn, app.clock, over), a.handedOn->timed && !over, atOnce);
 }
 
 void TellFailure(App& app) {

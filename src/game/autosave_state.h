@@ -12,6 +12,7 @@
 namespace drz {
 
 struct AutosaveState {
+    std::filesystem::path file;              // "spielstand.json" in the folder the game started in
     std::unique_ptr<GameFileHold> hold;      // taken at start-up for the whole run
     std::unique_ptr<GameFileWriter> writer;  // only while the hold is held
     // "&NEIN" at start-up: the stored game stays untouched until the player deals, loads or enters a new board.

@@ -20,7 +20,7 @@ void SetAside(App& app) {
     const std::string file = std::string("\"") + kGameFile + "\"";
     const std::string damaged =
         "Der gespeicherte Spielstand " + file + " ist beschädigt oder stammt nicht von diesem Spiel.";
-    if (const std::optional<std::filesystem::path> copy = SetGameFileAside(kGameFile)) {
+    if (const std::optional<std::filesystem::path> copy = SetGameFileAside(app.autosave.file)) {
         Tell(app, damaged + "\nEr wurde als \"" + copy->filename().string() + "\" beiseitegelegt.");
         return;
     }
@@ -56,10 +56,12 @@ void Resume(App& app, StoredGame game) {
 
 void OfferStoredGame(App& app) {
     AutosaveState& a = app.autosave;
-    a.hold = std::make_unique<GameFileHold>(kGameFile);
+    std::error_code ec;
+    a.file = std::filesystem::absolute(kGameFile, ec);
+    a.hold = std::make_unique<GameFileHold>(a.file);
     if (a.hold->state() != GameFileHold::State::Held) return;  // told once a write would have come
-    a.writer = std::make_unique<GameFileWriter>(kGameFile);
-    const GameFileText file = ReadGameFile(kGameFile);
+    a.writer = std::make_unique<GameFileWriter>(a.file);
+    const GameFileText file = ReadGameFile(a.file);
     if (file.status == GameFileText::Status::Missing) return;
     std::optional<StoredGame> game =
         file.status == GameFileText::Status::Read ? ReadStoredGame(file.text) : std::nullopt;

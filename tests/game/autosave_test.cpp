@@ -81,6 +81,24 @@ TEST_F(Autosave, NoKeepsTheStoredGameUntilANewBoardIsDealt) {
     EXPECT_EQ(dealt->board.CellValue, app.board.CellValue);
 }
 
+TEST_F(Autosave, ASolvedBoardIsNotKept) {
+    OfferStoredGame(app);
+    app.board = Solved(puzzle);
+    const CellRef c = FindCell(5, false, 4, 4);
+    ASSERT_FALSE(PartnerCell(5, c.x, c.y));  // one copy to clear
+    const int digit = app.board.Cell(5, c.x, c.y);
+    app.board.Cell(5, c.x, c.y) = 0;
+    KeyUp('A');
+    RunMenuCommand(app, kMenuStartGame);
+    Flush(app);
+    EXPECT_TRUE(fs::exists(kGameFile));
+    ClickCell(5, c.x, c.y), Type('0' + digit), KeyUp('A');
+    RunMenuCommand(app, kMenuStartGame);
+    Flush(app);
+    EXPECT_EQ(app.panels.StatusText, "Brett gelöst!!! ");
+    EXPECT_FALSE(fs::exists(kGameFile));
+}
+
 TEST_F(Autosave, ADamagedFileIsSetAsideAndNotOffered) {
     std::ofstream(kGameFile) << "{\"format\": \"Dreizehner-Spielstand\", \"version\": 1, \"lev";
     std::ofstream(std::string(kGameFile) + ".beschädigt") << "an older one";
