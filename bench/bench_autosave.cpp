@@ -12,6 +12,7 @@
 #include "oracle/puzzle_files.h"
 #include "storage/game_file.h"
 #include "storage/game_file_writer.h"
+#include "support/temp_folder.h"
 
 namespace drz {
 namespace {
@@ -48,14 +49,7 @@ const StoredGame& TheGame() {
     return game;
 }
 
-struct Folder {
-    fs::path path = fs::temp_directory_path() / ("drz-bench-" + std::to_string(std::random_device{}()));
-    Folder() { fs::create_directories(path); }
-    ~Folder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
+using Folder = test::TempFolder;
 
 // The user-interface thread's share: the snapshot of board and history, the verdict, the hand-over.
 void BM_UiThreadShare(benchmark::State& state) {

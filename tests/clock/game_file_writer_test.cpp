@@ -6,22 +6,17 @@
 
 #include <atomic>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <thread>
+
+#include "support/temp_folder.h"
 
 namespace drz {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Folder {
-    fs::path path = fs::temp_directory_path() / ("drz-writer-" + std::to_string(std::random_device{}()));
-    Folder() { fs::create_directories(path); }
-    ~Folder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
+struct Folder : test::TempFolder {
     std::string Read(const char* name) const {
         std::ifstream in(path / name);
         std::stringstream text;

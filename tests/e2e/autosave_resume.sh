@@ -14,11 +14,7 @@ cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data
 start_game
 main=$main_window
 
-shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
-pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
-ink() { convert "$work/shot.png" -crop "26x18+$(( $1 + 3 ))+$(( $2 + 3 + top ))" -depth 8 txt:- | grep -c '#000000'; }
-click() { xdotool mousemove --window "$main" "$1" $(( $2 + top )) sleep 0.1 click 1; sleep 0.3; }
-key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
+cell_ink() { ink $(( $1 + 3 )) $(( $2 + 3 )) 26 18; }  # black pixels inside the cell at X Y
 # The board (the thirteen grids, left of the panels, above the command bar) of the last shot, into $1.
 board_picture() { convert "$work/shot.png" -crop "1125x880+0+$top" +repage "$1"; }
 
@@ -30,7 +26,7 @@ empty=()
 for y in 1 2 3 4 5 6; do
   for x in 1 2 3 4 5 6; do
     cx=$(( 29 + 33 * (x - 1) )) cy=$(( 35 + 25 * (y - 1) ))
-    [ "$(pixel $(( cx + 2 )) $(( cy + 2 )))" = "#FFFFFF" ] && [ "$(ink $cx $cy)" -eq 0 ] && empty+=("$cx,$cy")
+    [ "$(pixel $(( cx + 2 )) $(( cy + 2 )))" = "#FFFFFF" ] && [ "$(cell_ink $cx $cy)" -eq 0 ] && empty+=("$cx,$cy")
   done
 done
 [ "${#empty[@]}" -ge 3 ] || fail "fewer than three empty cells in grid 1 of the dealt board"
@@ -42,13 +38,13 @@ click $(( ax + 16 )) $(( ay + 12 )); key 5
 click $(( bx + 16 )) $(( by + 12 )); key 6
 key ctrl+z
 shot
-[ "$(ink $bx $by)" -eq 0 ] || fail "Ctrl+Z did not take the 6 back"
+[ "$(cell_ink $bx $by)" -eq 0 ] || fail "Ctrl+Z did not take the 6 back"
 key ctrl+y
 click $(( cx + 16 )) $(( cy + 12 )); key 7
 key ctrl+z
 xdotool mousemove --window "$main" 1300 $(( 60 + top )); sleep 1.5  # the autosave within a second
 shot
-[ "$(ink $ax $ay)" -gt 0 ] && [ "$(ink $bx $by)" -gt 0 ] && [ "$(ink $cx $cy)" -eq 0 ] ||
+[ "$(cell_ink $ax $ay)" -gt 0 ] && [ "$(cell_ink $bx $by)" -gt 0 ] && [ "$(cell_ink $cx $cy)" -eq 0 ] ||
   fail "after Ctrl+Y and Ctrl+Z the board is not 5, 6 and an empty cell"
 board_picture "$work/before.png"
 [ -s "$work/spielstand.json" ] || fail "no spielstand.json in the game folder"
@@ -80,7 +76,7 @@ echo "JA brings the board back pixel for pixel, in the play loop"
 
 key ctrl+y
 shot
-[ "$(ink $cx $cy)" -gt 0 ] || fail "Ctrl+Y after the resume did not make the 7 again"
+[ "$(cell_ink $cx $cy)" -gt 0 ] || fail "Ctrl+Y after the resume did not make the 7 again"
 echo "the history came back: Ctrl+Y makes the step taken back before the kill"
 
 quit_game
