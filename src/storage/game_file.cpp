@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uintmax_t kLargestGameFile = 256u << 20;
+constexpr std::uintmax_t kLargestGameFile = 64u << 20;  // far beyond weeks of play on one board
 constexpr int kMostCopies = 99;
 
 }  // namespace

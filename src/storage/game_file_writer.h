@@ -26,7 +26,7 @@ public:
     GameFileWriter& operator=(const GameFileWriter&) = delete;
 
     // New content: written at once when `atOnce` or a quarter second after the last write, whichever is later;
-    // with `repeat` made and written again every second until other content comes (a running clock's time).
+    // with `repeat` made and written again every 0.9 s until other content comes (a running clock's time).
     void Submit(Content content, bool repeat, bool atOnce);
     // Waits until everything handed over is written.
     void Flush();
@@ -36,7 +36,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration kSpacing = std::chrono::milliseconds(250);
-    static constexpr Clock::duration kRepeat = std::chrono::seconds(1);
+    static constexpr Clock::duration kRepeat = std::chrono::milliseconds(900);  // a kill loses less than a second
 
     void Run(const std::stop_token& stop);
     bool Due(const std::stop_token& stop, Clock::time_point now) const;
