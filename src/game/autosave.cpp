@@ -59,10 +59,6 @@ GameFileWriter::Content ContentOf(std::shared_ptr<const StoredGame> game, const 
     };
 }
 
-void Tell(App& app, const std::string& text) {
-    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
-}
-
 std::string NotKeptText(const AutosaveState& autosave) {
     const std::string file = std::string("\"") + kGameFile + "\"";
     const std::string reason =
@@ -80,7 +76,7 @@ bool Keeps(App& app, StoredLoop loop, bool tell) {
     if (!a.writer) {
         if (tell && !a.told && !BoardEmpty(app.board)) {
             a.told = true;
-            Tell(app, NotKeptText(a));
+            TellAboutStoredGame(app, NotKeptText(a));
         }
         return false;
     }
@@ -101,10 +97,15 @@ void HandOn(App& app, StoredLoop loop, bool atOnce) {
 
 void TellFailure(App& app) {
     if (const std::optional<std::string> failure = app.autosave.writer->TakeFailure())
-        Tell(app, std::string("Der Spielstand \"") + kGameFile + "\" kann nicht gesichert werden: " + *failure);
+        TellAboutStoredGame(
+            app, std::string("Der Spielstand \"") + kGameFile + "\" kann nicht gesichert werden: " + *failure);
 }
 
 }  // namespace
+
+void TellAboutStoredGame(App& app, const std::string& text) {
+    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
+}
 
 void KeepGameInProgress(App& app, GameLoop gameLoop) {
     AutosaveState& a = app.autosave;

@@ -18,4 +18,7 @@ void KeepGameAtLoopEnd(App& app);
 // "&JA" to the exit question: the game is written, and on disk before this returns.
 void KeepGameAtExit(App& app);
 
+// A notice about the stored game (damaged, not kept, not written): a message box with "OK".
+void TellAboutStoredGame(App& app, const std::string& text);
+
 }  // namespace drz

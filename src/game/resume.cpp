@@ -11,24 +11,21 @@ namespace drz {
 
 namespace {
 
-void Tell(App& app, const std::string& text) {
-    app.window.MessageBox(platform::MessageIcon::None, text, {"OK"}, platform::MessageButton::First);
-}
-
 // Kept as it is under another name, so nothing of it is lost; this run starts without a stored game.
 void SetAside(App& app) {
     const std::string file = std::string("\"") + kGameFile + "\"";
     const std::string damaged =
         "Der gespeicherte Spielstand " + file + " ist beschädigt oder stammt nicht von diesem Spiel.";
     if (const std::optional<std::filesystem::path> copy = SetGameFileAside(app.autosave.file)) {
-        Tell(app, damaged + "\nEr wurde als \"" + copy->filename().string() + "\" beiseitegelegt.");
+        TellAboutStoredGame(app, damaged + "\nEr wurde als \"" + copy->filename().string() + "\" beiseitegelegt.");
         return;
     }
     app.autosave.writer.reset();  // it cannot be moved: this run leaves it as it is
     app.autosave.told = true;
-    Tell(app,
-         damaged +
-             "\nEr lässt sich nicht umbenennen und bleibt, wie er ist; dieses Spiel wird nicht fortlaufend gesichert.");
+    TellAboutStoredGame(
+        app,
+        damaged +
+            "\nEr lässt sich nicht umbenennen und bleibt, wie er ist; dieses Spiel wird nicht fortlaufend gesichert.");
 }
 
 // The board, the options, the history and the clock as stored, drawn; then the loop it was played in.
