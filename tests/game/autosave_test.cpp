@@ -26,33 +26,38 @@ protected:
 };
 
 TEST_F(Autosave, TheNextStartResumesBoardMarksHistoryAndClock) {
-    PlantLevelFile();
     OfferStoredGame(app);  // nothing stored: no question
     EXPECT_EQ(app.window.LastMessageBoxText(), "");
-    const CellRef e = FindCell(7, false);
+    app.board = puzzle;
+    app.clock.ClockRunning = true;  // a timed game 50 s in
+    app.clock.StartTime = platform::Timer() - 50;
+    const CellRef e = FindCell(7, false), f = FindCell(7, false, e.x + 1);
     ClickCell(7, e.x, e.y), Type('4'), KeyUp('F');  // a digit, then every mark
     app.window.RequestClose();
     app.window.QueueMessageBoxAnswer(MessageButton::First);
-    EXPECT_THROW(RunMenuCommand(app, kMenuNewGame), platform::ProgramExit);
+    EXPECT_THROW(RunMenuCommand(app, kMenuStartGame), platform::ProgramExit);
     const Board atExit = app.board;
     const std::optional<StoredGame> stored = ReadStoredGame(FileText(kGameFile));
     ASSERT_TRUE(stored);
     EXPECT_TRUE(stored->timed);
+    EXPECT_GE(stored->elapsed, 50);
     EXPECT_EQ(stored->history.steps.size(), 2u);
     app.autosave = {};  // the first game's hold on the file goes with it
 
     App again;
     StartUp(again);
     again.window.QueueMessageBoxAnswer(MessageButton::First);
-    again.window.PostInput({platform::kKeyUp, 'Z', 0, 0, platform::kControlHeld});  // the marks taken back
     again.window.PostInput({platform::kKeyUp, 'A', 0, 0});
     OfferStoredGame(again);
     EXPECT_EQ(again.window.LastMessageBoxText(), "Letztes Spiel fortsetzen?");
     EXPECT_EQ(again.board.CellValue, atExit.CellValue);
     EXPECT_EQ(again.board.GivenValue, atExit.GivenValue);
+    EXPECT_EQ(again.board.CandidateMark, atExit.CandidateMark);
     EXPECT_EQ(again.board.Cell(7, e.x, e.y), 4);
-    EXPECT_FALSE(again.board.Mark(1, 1, 1, 1) && again.board.Cell(1, 1, 1) == 0);  // Ctrl+Z undid F
-    EXPECT_EQ(again.history.done, 1u);
+    EXPECT_TRUE(again.board.Mark(7, f.x, f.y, 3));
+    bool shown = false;  // the history stands where the board does: F is taken back
+    ASSERT_TRUE(UndoStep(again.board, again.history, shown));
+    EXPECT_FALSE(again.board.Mark(7, f.x, f.y, 3));
     EXPECT_GE(platform::Timer() - again.clock.StartTime, stored->elapsed);  // the clock went on from there
     Flush(again);
     EXPECT_FALSE(ReadStoredGame(FileText(kGameFile))->timed);  // A ended the timed game
