@@ -1,5 +1,7 @@
 #include "storage/game_file_writer.h"
 
+#include <exception>
+
 #include "storage/game_file.h"
 
 namespace drz {
@@ -56,8 +58,13 @@ void GameFileWriter::Write(std::unique_lock<std::mutex>& lock) {
     const Content content = current_;
     writing_ = true;
     lock.unlock();
-    const std::optional<std::string> text = content();
-    std::optional<std::string> failure = text ? WriteGameFile(file_, *text) : RemoveGameFile(file_);
+    std::optional<std::string> failure;
+    try {
+        const std::optional<std::string> text = content();
+        failure = text ? WriteGameFile(file_, *text) : RemoveGameFile(file_);
+    } catch (const std::exception&) {  // no memory for the text: the file stays as it was
+        failure = "Zu wenig Arbeitsspeicher.";
+    }
     lock.lock();
     writing_ = false;
     lastWrite_ = Clock::now();
