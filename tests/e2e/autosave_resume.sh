@@ -12,7 +12,6 @@ start_x_session
 
 cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data"
 start_game
-main=$main_window
 
 cell_ink() { ink $(( $1 + 3 )) $(( $2 + 3 )) 26 18; }  # black pixels inside the cell at X Y
 # The board (the thirteen grids, left of the panels, above the command bar) of the last shot, into $1.
@@ -42,7 +41,7 @@ shot
 key ctrl+y
 click $(( cx + 16 )) $(( cy + 12 )); key 7
 key ctrl+z
-xdotool mousemove --window "$main" 1300 $(( 60 + top )); sleep 1.5  # the autosave within a second
+xdotool mousemove --window "$main_window" 1300 $(( 60 + top )); sleep 1.5  # the autosave within a second
 shot
 [ "$(cell_ink $ax $ay)" -gt 0 ] && [ "$(cell_ink $bx $by)" -gt 0 ] && [ "$(cell_ink $cx $cy)" -eq 0 ] ||
   fail "after Ctrl+Y and Ctrl+Z the board is not 5, 6 and an empty cell"
@@ -59,14 +58,14 @@ game=$!
 pids+=($game)
 wait_for_count 2 "the main window and the question Letztes Spiel fortsetzen?"
 sleep 1
-main=""
+main_window=""
 for w in $(windows); do  # the main window is the wide one
-  [ "$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" -gt 1000 ] && main=$w
+  [ "$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" -gt 1000 ] && main_window=$w
 done
-[ -n "$main" ] || fail "no main window among the game's windows"
+[ -n "$main_window" ] || fail "no main window among the game's windows"
 xdotool key j
 wait_for_count 1 "the question answered with JA"
-xdotool mousemove --window "$main" 1300 $(( 60 + top )); sleep 1
+xdotool mousemove --window "$main_window" 1300 $(( 60 + top )); sleep 1
 shot
 board_picture "$work/after.png"
 differing=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)

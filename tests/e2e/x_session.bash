@@ -80,15 +80,6 @@ find_picture_top() {
   [ -n "$top" ] || fail "no window background found in the screenshot"
 }
 
-# The picture of the main window `main` (whose picture starts `top` px below its top, see find_picture_top):
-# `shot` takes a screenshot into $work/shot.png; `pixel X Y` and `ink X Y W H` (black pixels in a box) read it
-# in the game's own pixels; `click X Y [BUTTON]` and `key KEYS...` act on the window.
-shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
-pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
-ink() { convert "$work/shot.png" -crop "$3x$4+$1+$(( $2 + top ))" -depth 8 txt:- | grep -c '#000000'; }
-click() { xdotool mousemove --window "$main" "$1" $(( $2 + top )) sleep 0.1 click "${3:-1}"; sleep 0.3; }
-key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
-
 # The top-left corner of a window's frame (the window manager's decoration) on the screen: "X Y".
 window_corner() {
   local x y left top
