@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 600
 RUN_DIR    ?= run
 JOBS       ?= $(shell nproc)
 
-BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
+BUILD_PACKAGES   := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev \
                     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
 RUNTIME_PACKAGES := fonts-liberation qt6-translations-l10n qt6-qpa-plugins libqt6help6 libqt6sql6-sqlite
 TEST_PACKAGES    := xvfb xauth xdotool x11-apps x11-utils imagemagick poppler-utils openbox wmctrl cadical \

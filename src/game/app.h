@@ -6,6 +6,7 @@
 #include "display/display.h"
 #include "display/state.h"
 #include "engine/random.h"
+#include "game/autosave_state.h"
 #include "input/input_state.h"
 #include "model/history.h"
 #include "platform/canvas.h"
@@ -30,6 +31,8 @@ struct App {
     // Declared after the window, so it is stopped and joined before the window goes.
     ClockThread clockThread{clock, platform::Timer,
                             [this](std::string text) { window.PostClockText(std::move(text)); }};
+    // The game in progress in "spielstand.json". Last: its writer reads the clock, so it goes first.
+    AutosaveState autosave;
 
     App() = default;
     App(const App&) = delete;

@@ -1,11 +1,14 @@
 #include "game/exit.h"
 
+#include "game/autosave.h"
+
 namespace drz {
 
 void ConfirmExit(App& app) {
     const platform::MessageButton answer = app.window.MessageBox(platform::MessageIcon::Question, "Spiel beenden?",
                                                                  {"&JA", "&NEIN"}, platform::MessageButton::Second);
     if (answer != platform::MessageButton::First) return;
+    KeepGameAtExit(app);
     StopClock(app);
     app.window.Close();
     app.CommandBarImage = platform::Picture{};

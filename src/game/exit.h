@@ -6,7 +6,7 @@
 namespace drz {
 
 // Asks "Spiel beenden?". Returns when the player declines; on "&JA" closes the window and throws
-// platform::ProgramExit, which ends every loop. Nothing is saved on the way out.
+// platform::ProgramExit, which ends every loop. The game in progress is written first ("spielstand.json").
 void ConfirmExit(App& app);
 // The window's close box: the same question; declining leaves everything as it was.
 void CloseBoxClicked(App& app);

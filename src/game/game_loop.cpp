@@ -2,6 +2,7 @@
 // its buttons, and every button press on the board is the loop's board click.
 #include "game/game_loop.h"
 
+#include "game/autosave.h"
 #include "game/game_keys.h"
 #include "game/hint_key.h"
 #include "game/history_keys.h"
@@ -46,6 +47,7 @@ bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event)
 void RunGameLoop(App& app, const LoopRules& rules) {
     DrawCommandBar(app.display);
     for (;;) {
+        KeepGameInProgress(app, rules.loop);
         const platform::InputEvent event = app.window.WaitEvent();
         HideHint(app);
         HideKeyboardMarks(app);
@@ -56,6 +58,7 @@ void RunGameLoop(App& app, const LoopRules& rules) {
     }
     HideHint(app);
     EndKeyboardPlay(app);
+    KeepGameAtLoopEnd(app);
 }
 
 }  // namespace drz

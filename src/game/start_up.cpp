@@ -5,6 +5,7 @@
 #include "display/board_view.h"
 #include "display/palette.h"
 #include "display/panels.h"
+#include "game/autosave.h"
 #include "game/exit.h"
 #include "game/menu_bar.h"
 #include "game/menu_commands.h"
@@ -70,6 +71,7 @@ void RunEventLoop(App& app) {
 int RunGame(App& app) {
     try {
         StartUp(app);
+        OfferStoredGame(app);
         RunEventLoop(app);
     } catch (const platform::ProgramExit&) {
     }

@@ -1,6 +1,7 @@
 """The soak's game folder: the level files (Leicht made one cell short of solved on every board, so random play
 finishes games and reaches the hall of fame), the manual, and the checks on the files the game writes."""
 import glob
+import json
 import os
 import shutil
 import subprocess
@@ -25,7 +26,8 @@ class GameFiles:
         self.levels = {name: self._read(name) for name in sorted(os.listdir(folder)) if name.endswith(".drz")}
         self.board_saves = 0
         self.records = 0
-        self._last_board = self._last_fame = None
+        self.game_saves = 0
+        self._last_board = self._last_fame = self._last_game = None
 
     def _read(self, name):
         with open(os.path.join(self.folder, name), "rb") as f:
@@ -68,6 +70,28 @@ class GameFiles:
                 self.records += 1
                 self._last_fame = (fame.st_mtime_ns, fame.st_ino)
 
+        self._check_game_in_progress()
+
+    def _check_game_in_progress(self):
+        """spielstand.json, whenever it is there, is a whole stored game (it is replaced whole, or removed)."""
+        game = self._stat("spielstand.json")
+        if game is None:
+            return
+        try:
+            text = self._read("spielstand.json")
+        except FileNotFoundError:
+            return  # removed since (a solved board)
+        try:
+            document = json.loads(text)
+        except ValueError:
+            raise Failure(f"spielstand.json is no JSON ({len(text)} bytes)")
+        if not isinstance(document, dict) or document.get("format") != "Dreizehner-Spielstand" \
+                or document.get("version") != 1:
+            raise Failure("spielstand.json is not a stored game of format version 1")
+        if (game.st_mtime_ns, game.st_ino) != self._last_game:
+            self.game_saves += 1
+            self._last_game = (game.st_mtime_ns, game.st_ino)
+
     def _stat(self, name):
         try:
             return os.stat(os.path.join(self.folder, name))
@@ -75,4 +99,5 @@ class GameFiles:
             return None
 
     def summary(self):
-        return f"brett.drz written {self.board_saves} times, Champions.Rhm {self.records} times"
+        return (f"brett.drz written {self.board_saves} times, Champions.Rhm {self.records} times, "
+                f"spielstand.json {self.game_saves} times")
