@@ -32,7 +32,8 @@ bool Unchanged(const StoredGame& game, const App& app, StoredLoop loop) {
            game.board.CandidateMark == b.CandidateMark && game.board.CandidateImage == b.CandidateImage;
 }
 
-double ElapsedNow(const ClockState& clock) { return std::max(0.0, platform::Timer() - clock.StartTime); }
+// The clock's time right now, paused or not.
+double ClockTime(const ClockState& clock) { return std::max(0.0, ElapsedNow(clock)); }
 
 std::shared_ptr<const StoredGame> Snapshot(const App& app, StoredLoop loop) {
     auto game = std::make_shared<StoredGame>();
@@ -41,7 +42,7 @@ std::shared_ptr<const StoredGame> Snapshot(const App& app, StoredLoop loop) {
     game->numerals = app.options.ShowNumerals;
     game->candidatesShown = app.options.ShowCandidates;
     game->timed = app.clock.ClockRunning;
-    game->elapsed = game->timed ? ElapsedNow(app.clock) : 0.0;
+    game->elapsed = game->timed ? ClockTime(app.clock) : 0.0;
     game->loop = loop;
     game->history = app.history;
     return game;
@@ -54,7 +55,7 @@ GameFileWriter::Content ContentOf(std::shared_ptr<const StoredGame> game, const 
     return [game = std::move(game), &clock]() -> std::optional<std::string> {
         if (!game->timed || !clock.ClockRunning) return StoredGameText(*game);
         StoredGame now = *game;
-        now.elapsed = ElapsedNow(clock);
+        now.elapsed = ClockTime(clock);
         return StoredGameText(now);
     };
 }

@@ -1,10 +1,17 @@
 // The pause of a timed game: the board covered and the clock stopped, everything as before when it goes on;
 // nothing outside a timed game; minimising pauses, also with the pad open.
 #include "game/pause.h"
+#include <fstream>
+#include <sstream>
+
 #include "display/clock.h"
 #include "display/palette.h"
+#include "game/autosave.h"
+#include "game/exit.h"
 #include "game/game_loops.h"
+#include "model/stored_game.h"
 #include "play_fixture.h"
+#include "storage/game_file.h"
 
 namespace drz::test {
 namespace {
@@ -104,6 +111,27 @@ TEST_F(PauseTest, MinimisingPausesAlsoWithThePadOpen) {
     EXPECT_EQ(app.board.CellValue, puzzle.CellValue);
     EXPECT_FALSE(app.clock.Paused);
     EXPECT_EQ(app.panels.StatusText, "Keine Fehler! ");
+}
+
+// "&JA" to the exit question while paused: the game kept has the time of the pause's start.
+TEST_F(PauseTest, TheGameKeptOnExitDuringAPauseHasTheClocksStoppedTime) {
+    OfferStoredGame(app);  // nothing stored: the game is kept from here on
+    app.window.SetCloseHandler([this] {
+        platform::Pause(1100);
+        CloseBoxClicked(app);
+    });
+    KeyUp('P'), LookNow();
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    app.clock.ClockRunning = true;
+    app.clock.StartTime = platform::Timer() - 50;
+    EXPECT_THROW(PlayLoop(app), platform::ProgramExit);
+    std::ifstream in(kGameFile, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::optional<StoredGame> stored = ReadStoredGame(text.str());
+    ASSERT_TRUE(stored);
+    EXPECT_GE(stored->elapsed, 50.0);
+    EXPECT_LT(stored->elapsed, 51.0);
 }
 
 }  // namespace
