@@ -1,4 +1,6 @@
-// Candidate marks, drawn small inside the empty cells.
+// Candidate marks, drawn small inside the empty cells: all of them, or only where a step changed them.
+#include <bitset>
+
 #include "display/board_view.h"
 #include "display/cell_geometry.h"
 #include "display/drawing.h"
@@ -42,20 +44,46 @@ void DrawCellMarks(Display& d, int k, int x, int y) {
     }
 }
 
-}  // namespace
+// Both copies of a shared cell lie on the same pixels: they share one place, the copy in the lower grid.
+int PlaceOf(CellRef c) {
+    const auto partner = PartnerCell(c.k, c.x, c.y);
+    return partner && partner->k < c.k ? CellIndex(partner->k, partner->x, partner->y) : CellIndex(c.k, c.x, c.y);
+}
 
-void DrawCandidates(Display& d) {
+// The marks of every empty copy whose place is due, in the order of the whole-board drawing, so that where
+// the two copies of a cell differ the same one ends on top; a place drawn is no longer covered.
+template <typename Due>
+void DrawMarksWhere(Display& d, Due due) {
     d.screen.SetMix(platform::MixMode::Copy);
     d.screen.SetLineWidth(1);
     d.screen.SetOpaqueText(true);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             for (int k = 1; k <= kGridCount; ++k) {
-                if (d.board.Cell(k, x, y) == 0) DrawCellMarks(d, k, x, y);
+                if (d.board.Cell(k, x, y) != 0) continue;
+                const int place = PlaceOf({k, x, y});
+                if (!due(place)) continue;
+                DrawCellMarks(d, k, x, y);
+                d.panels.MarksCovered.reset(static_cast<std::size_t>(place));
             }
         }
     }
     LeaveDefaultState(d);
+}
+
+}  // namespace
+
+void CoverMarks(Display& d, CellRef cell) { d.panels.MarksCovered.set(static_cast<std::size_t>(PlaceOf(cell))); }
+
+void DrawCandidates(Display& d) {
+    DrawMarksWhere(d, [](int) { return true; });
+}
+
+void DrawChangedCandidates(Display& d, const std::vector<CellChange>& changes) {
+    std::bitset<kCellTableSize> due = d.panels.MarksCovered;
+    for (const CellChange& c : changes)
+        if (c.oldMarks != c.newMarks) due.set(static_cast<std::size_t>(PlaceOf(c.cell)));
+    DrawMarksWhere(d, [&due](int place) { return due[static_cast<std::size_t>(place)]; });
 }
 
 }  // namespace drz

@@ -1,6 +1,12 @@
 #include "screen_fixture.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "display/board_view.h"
 #include "display/font_codes.h"
@@ -35,6 +41,15 @@ bool SameRegion(const platform::Canvas& a, const platform::Canvas& b, int x1, in
         for (int x = x1; x <= x2; ++x)
             if (!(a.PixelAt(x, y) == b.PixelAt(x, y))) return false;
     return true;
+}
+
+std::string PngOf(const platform::Canvas& canvas) {
+    const auto file = std::filesystem::temp_directory_path() / ("drz-screen-" + std::to_string(::getpid()) + ".png");
+    if (!canvas.WritePng(file.string())) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::remove(file);
+    return bytes;
 }
 
 std::string Describe(Rgb c) {

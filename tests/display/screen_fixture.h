@@ -27,6 +27,8 @@ std::optional<InkBox> FindInk(const platform::Canvas& canvas, int x1, int y1, in
 int CountColour(const platform::Canvas& canvas, int x1, int y1, int x2, int y2, Rgb colour);
 // True when both canvases agree on every pixel of the rectangle (both corners included).
 bool SameRegion(const platform::Canvas& a, const platform::Canvas& b, int x1, int y1, int x2, int y2);
+// The whole canvas as PNG bytes: equal bytes, equal pictures (a fast comparison of whole screens).
+std::string PngOf(const platform::Canvas& canvas);
 std::string Describe(Rgb colour);
 
 class ScreenTest : public ::testing::Test {
