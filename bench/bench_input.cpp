@@ -69,13 +69,7 @@ void BM_DigitApplied(benchmark::State& state) {
     int digit = 1;
     for (auto _ : state) {
         digit = digit % 9 + 1;
-        DrawPickerPad(s.d, s.in, cell);
-        s.window.PostInput({platform::kChar, '0' + digit, 0, 0});
-        const PadChoice choice = OpenPicker(s.d, s.in, cell);  // the pad restored
-        // The step (both copies, candidates, counts, verdict), then its cells, marks and the panels.
-        const EditStep step = EnterDigit(s.board, cell, choice.digit, CandidateRule(s.options));
-        DrawStepCells(s.d, step);
-        ShowDigitCounts(s.d, step.verdict);
+        bench::EnterThroughPad(s, cell, digit);
     }
 }
 BENCHMARK(BM_DigitApplied)->Unit(benchmark::kMicrosecond);

@@ -60,7 +60,7 @@ std::string Describe(Rgb c) {
 
 ScreenTest::ScreenTest() {
     window.SetBackground(Pal(12));
-    window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Pal(15));
+    CreateClockLabel();
 }
 
 void ScreenTest::DrawStartScreen() {

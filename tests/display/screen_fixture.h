@@ -12,6 +12,7 @@
 #include "display/palette.h"
 #include "platform/canvas.h"
 #include "platform/window.h"
+#include "support/display_scene.h"
 
 namespace drz::test {
 
@@ -31,7 +32,7 @@ bool SameRegion(const platform::Canvas& a, const platform::Canvas& b, int x1, in
 std::string PngOf(const platform::Canvas& canvas);
 std::string Describe(Rgb colour);
 
-class ScreenTest : public ::testing::Test {
+class ScreenTest : public ::testing::Test, public DisplayScene {
 protected:
     ScreenTest();
 
@@ -44,13 +45,6 @@ protected:
     bool ShowsText(int x, int y, std::string_view text, int fontCode, int height);
     // Checks that the state every operation leaves behind is black text on white, opaque, copy mix.
     void ExpectDefaultState(const char* after);
-
-    platform::MainWindow window;
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
 };
 
 inline Rgb Pal(int index) { return Palette[static_cast<std::size_t>(index)]; }
