@@ -2,8 +2,6 @@
 // the step written back from the history, drawn where it changed the board, with counts, status and marks.
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
-#include <QtGlobal>
 #include <memory>
 #include <optional>
 
@@ -14,7 +12,7 @@
 #include "game/start_up.h"
 #include "game/step_view.h"
 #include "oracle/puzzle_files.h"
-#include "platform/application.h"
+#include "support/offscreen_main.h"
 
 namespace drz {
 namespace {
@@ -111,11 +109,5 @@ BENCHMARK(BM_ReturnToCheckpoint)->Unit(benchmark::kMillisecond);
 }  // namespace drz
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    drz::platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    drz::theGame.reset();
-    return 0;
+    return drz::bench::RunOffscreenBenchmarks(argc, argv, [] { drz::theGame.reset(); });
 }
