@@ -81,6 +81,16 @@ bool ScreenTest::ShowsText(int x, int y, std::string_view text, int fontCode, in
     return SameRegion(reference, screen(), x, y, x + width - 1, y + height - 1);
 }
 
+std::optional<InkBox> ScreenTest::GlyphInk(int fontCode, int x, int y, int digit) {
+    platform::Canvas reference;
+    reference.Clear(Pal(15));
+    reference.SetFont(FontForCode(fontCode, false));
+    reference.SetForeground(Pal(0));
+    reference.SetOpaqueText(false);
+    reference.Text(x, y, DigitGlyph(options, digit));
+    return FindInk(reference, x - 20, y - 20, x + 60, y + 60, Pal(15));
+}
+
 void ScreenTest::ExpectDefaultState(const char* after) {
     SCOPED_TRACE(after);
     EXPECT_EQ(screen().Foreground(), Pal(0));

@@ -43,6 +43,9 @@ protected:
     // Writes `text` in the font of `fontCode` at (x, y) on a white reference canvas, black on white opaque,
     // and compares the text's cell area (width of the text, `height` rows) with the screen.
     bool ShowsText(int x, int y, std::string_view text, int fontCode, int height);
+    // Where the glyph of `digit` (as the options show it) lands when written alone at (x, y) in the font of
+    // `fontCode`, black on white, transparent.
+    std::optional<InkBox> GlyphInk(int fontCode, int x, int y, int digit);
     // Checks that the state every operation leaves behind is black text on white, opaque, copy mix.
     void ExpectDefaultState(const char* after);
 };
