@@ -26,8 +26,8 @@ void DrawStepCells(Display& d, const EditStep& step);
 // of its changed cells and the counts and status.
 void RedrawStepCells(Display& d, const EditStep& step);
 void DrawCandidates(Display& d);  // the marks of every empty cell
-// The marks of the empty cells whose marks changed or were covered since they were drawn: on a screen that
-// showed the board before the change, the same picture as DrawCandidates.
+// Each mark of an empty cell that changed, and every mark of a cell whose marks a face covered since they were
+// drawn: on a screen that showed the board before the change, the same picture as DrawCandidates.
 void DrawChangedCandidates(Display& d, const std::vector<CellChange>& changes);
 // Whatever covers a cell's face but its marks tells so, so that the next drawing of the marks restores them.
 void CoverMarks(Display& d, CellRef cell);
