@@ -156,6 +156,11 @@ help-pictures: deps $(BUILD)/build.ninja
 	convert $(BUILD)/help_pictures.out/zahlenfeld_voll.png -crop 200x140+340+280 +repage -depth 8 $(HELP_PICTURES)/zahlenfeld.png
 	convert $(BUILD)/help_pictures.out/befehlsleiste_voll.png -crop 840x40+152+878 +repage -depth 8 \
 	  $(HELP_PICTURES)/befehlsleiste.png
+	convert $(BUILD)/help_pictures.out/schreibmarke_voll.png -crop 612x470+0+0 +repage +dither -colors 64 -depth 8 \
+	  $(HELP_PICTURES)/schreibmarke.png
+	convert $(BUILD)/help_pictures.out/hinweis_voll.png -crop $$(cat $(BUILD)/help_pictures.out/hinweis.crop) +repage \
+	  \( $(BUILD)/help_pictures.out/hinweis_voll.png -crop 240x80+1190+668 +repage \) -background '#b4c9d0' \
+	  -gravity north +append +dither -colors 64 -depth 8 $(HELP_PICTURES)/hinweis.png
 	convert $(BUILD)/help_pictures.out/eigenes.png -filter Lanczos -resize 680x +dither -colors 64 -depth 8 \
 	  $(HELP_PICTURES)/eigenes.png
 	convert $(BUILD)/help_pictures.out/befehlsleiste_voll.png -filter Lanczos -resize 960x +dither -colors 64 -depth 8 \

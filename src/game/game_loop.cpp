@@ -3,6 +3,7 @@
 #include "game/game_loop.h"
 
 #include "game/game_keys.h"
+#include "game/hint_key.h"
 #include "game/history_keys.h"
 #include "game/keyboard_play.h"
 
@@ -14,6 +15,7 @@ namespace {
 bool LookAt(App& app, const LoopRules& rules, const platform::InputEvent& event) {
     if (event.message == platform::kKeyUp && KeyBelongsToPad(app, event.param)) return false;
     if (event.message == platform::kKeyUp && HistoryKey(app, rules.loop, event)) return false;
+    if (HintKey(app, rules.loop, event)) return false;
     if (KeyboardPlayKey(app, rules, event)) return false;
     if (event.message == platform::kKeyUp) {
         if (GameKey(app, rules.loop, event.param)) return true;
@@ -35,10 +37,13 @@ void RunGameLoop(App& app, const LoopRules& rules) {
     DrawCommandBar(app.display);
     for (;;) {
         const platform::InputEvent event = app.window.WaitEvent();
+        HideHint(app);
         HideKeyboardMarks(app);
         if (LookAt(app, rules, event)) break;
         ShowKeyboardMarks(app);
+        ShowHint(app);
     }
+    HideHint(app);
     EndKeyboardPlay(app);
 }
 

@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "board/geometry.h"
+#include "display/hint_marks.h"
 #include "display/keyboard_marks.h"
 #include "platform/canvas.h"
 
@@ -31,6 +33,10 @@ struct InputState {
     bool SameDigitHighlight = false;
     int LastEnteredDigit = 0;
     std::vector<CoveredFace> CoveredFaces;
+    // A hint (T) from the key until the next key or click: what it shows and says, and what it covers.
+    std::optional<Hint> ShownHint;
+    std::string HintSentence;
+    std::vector<CoveredArea> HintCovered;
 };
 
 }  // namespace drz

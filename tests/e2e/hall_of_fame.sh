@@ -32,10 +32,8 @@ done
 start_game
 
 # The picture starts below the menu bar.
-shot() { sleep 0.4; import -depth 8 -window "$main_window" "$work/shot.png" || fail "no screenshot"; }
 shot
 find_picture_top "$work/shot.png"
-click() { xdotool mousemove --window "$main_window" "$1" $(( $2 + top )) sleep 0.1 click 1; sleep 0.3; }
 
 # "&Neues Spiel" deals and shuffles the board; the one cell with a white face is the empty one.
 xdotool key alt+d n

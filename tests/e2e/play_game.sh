@@ -21,13 +21,6 @@ cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data
 start_game
 main=$main_window
 
-shot() { sleep 0.4; import -depth 8 -window "$main" "$work/shot.png" || fail "no screenshot"; }
-pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
-# Black pixels in a box of the game's own pixels: X Y W H.
-ink() { convert "$work/shot.png" -crop "$3x$4+$1+$(( $2 + top ))" -depth 8 txt:- | grep -c '#000000'; }
-click() { xdotool mousemove --window "$main" "$1" $(( $2 + top )) sleep 0.1 click "${3:-1}"; sleep 0.3; }
-key() { xdotool windowactivate --sync "$main" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
-
 shot
 find_picture_top "$work/shot.png"
 

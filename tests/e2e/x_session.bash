@@ -61,6 +61,14 @@ start_game() {
   main_window=$(windows | head -n1)
 }
 
+# The main window's screenshot and what it shows, in the game's own pixels (`top` rows below the window's top,
+# from find_picture_top): one pixel's colour, the black pixels of a box X Y W H; a click and keys into it.
+shot() { sleep 0.4; import -depth 8 -window "$main_window" "$work/shot.png" || fail "no screenshot"; }
+pixel() { convert "$work/shot.png" -crop "1x1+$1+$(( $2 + top ))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
+ink() { convert "$work/shot.png" -crop "$3x$4+$1+$(( $2 + top ))" -depth 8 txt:- | grep -c '#000000'; }
+click() { xdotool mousemove --window "$main_window" "$1" $(( $2 + top )) sleep 0.1 click "${3:-1}"; sleep 0.3; }
+key() { xdotool windowactivate --sync "$main_window" 2>/dev/null; xdotool key --delay 80 "$@"; sleep 0.3; }
+
 # Sets `top`: the first row of the game's picture (the window background at x = 5) in a screenshot of the
 # main window, below the menu bar.
 find_picture_top() {

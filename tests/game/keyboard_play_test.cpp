@@ -25,12 +25,6 @@ protected:
         if (padOpens) ClickCell(cell.k, cell.x, cell.y, true);
         KeyUp(kLeft);
     }
-    std::vector<platform::Rgb> ScreenPixels() {
-        std::vector<platform::Rgb> pixels;
-        for (int y = 0; y < platform::kScreenHeight; ++y)
-            for (int x = 0; x < platform::kScreenWidth; ++x) pixels.push_back(Pixel(x, y));
-        return pixels;
-    }
     void PlayUntilEscape() {
         KeyUp(27);
         PlayLoop(app);

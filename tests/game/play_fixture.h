@@ -92,6 +92,13 @@ protected:
         return {0, 0, 0};
     }
     platform::Rgb Pixel(int x, int y) { return app.display.screen.PixelAt(x, y); }
+    // Every pixel of the screen, to tell that a mark left the picture exactly as it was.
+    std::vector<platform::Rgb> ScreenPixels() {
+        std::vector<platform::Rgb> pixels;
+        for (int y = 0; y < platform::kScreenHeight; ++y)
+            for (int x = 0; x < platform::kScreenWidth; ++x) pixels.push_back(Pixel(x, y));
+        return pixels;
+    }
     // What the player does when a solved time is recorded: the name typed, the lists closed.
     void AnswerRecord(const std::string& name) {
         app.window.QueueDialogSteps(

@@ -1,16 +1,21 @@
 // help_pictures — the pictures of the manual, drawn by the game's own display code into PNG files.
 // Usage: help_pictures LEVEL_FILE OUTPUT_FOLDER (run on the offscreen platform; `make help-pictures`).
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "board/board_ops.h"
 #include "display/board_view.h"
 #include "display/cell_geometry.h"
 #include "display/panels.h"
+#include "engine/hint.h"
 #include "engine/rules.h"
 #include "game/app.h"
 #include "game/command_bar.h"
+#include "game/hint_key.h"
+#include "game/keyboard_play.h"
 #include "game/menu_commands.h"
 #include "game/start_up.h"
 #include "game/step_view.h"
@@ -73,6 +78,44 @@ bool DrawPlay(drz::App& app, const fs::path& folder) {
     return false;
 }
 
+// The crop of a picture around the cells first..last, for `make help-pictures`.
+bool WriteCrop(const fs::path& folder, const char* name, drz::CellRef first, drz::CellRef last, int margin) {
+    const int x1 = std::max(0, drz::CellLeft(first.k, first.x) - margin);
+    const int y1 = std::max(0, drz::CellTop(first.k, first.y) - margin);
+    const int x2 = drz::CellLeft(last.k, last.x) + drz::kCellWidth + margin;
+    const int y2 = drz::CellTop(last.k, last.y) + drz::kCellHeight + margin;
+    std::ofstream(folder / name) << x2 - x1 + 1 << 'x' << y2 - y1 + 1 << '+' << x1 << '+' << y1 << '\n';
+    return true;
+}
+
+// Keyboard play on the first level board, its forced steps made until one is forced by a row, column or box:
+// the cursor with the same-digit highlight, then the hint T shows there.
+bool DrawKeyboardPlay(drz::App& app, const fs::path& folder, const char* levelFile) {
+    if (!drz::LoadBoardSlot(app.board, levelFile, 0).BoardChanged()) return false;
+    drz::Hint hint = drz::FindHint(app.board);
+    while (hint.kind == drz::HintKind::NakedSingle) {
+        drz::EnterDigit(app.board, hint.cell, hint.digit, drz::CandidateRule(app.options));
+        hint = drz::FindHint(app.board);
+    }
+    if (hint.unit.kind == drz::UnitKind::None) return false;
+    ShowBoard(app);
+    const std::array<drz::CellRef, 9> unit = drz::UnitCells(hint.cell.k, hint.unit);
+    app.input.Cursor = unit.front();
+    app.input.SameDigitHighlight = true;
+    drz::ShowKeyboardMarks(app);
+    bool ok = Write(app, folder, "schreibmarke_voll.png");
+    drz::HideKeyboardMarks(app);
+    app.input.SameDigitHighlight = false;
+    drz::ShowKeyboardMarks(app);
+    drz::HintKey(app, drz::GameLoop::Play, {drz::platform::kKeyUp, 'T'});
+    drz::ShowHint(app);
+    ok = Write(app, folder, "hinweis_voll.png") && WriteCrop(folder, "hinweis.crop", unit.front(), unit.back(), 30) &&
+         ok;
+    drz::HideHint(app);
+    drz::EndKeyboardPlay(app);
+    return ok;
+}
+
 // Own-board entry: the givens of one grid typed in so far on an empty board, with the command bar.
 bool DrawOwnBoard(drz::App& app, const fs::path& folder, const char* levelFile) {
     drz::Board level = app.board;
@@ -119,6 +162,7 @@ int main(int argc, char** argv) {
     ShowBoard(app);
     drz::DrawStatisticsPanel(app.display, drz::VerdictOf(app.board));
     ok = DrawPlay(app, folder) && ok;
+    ok = DrawKeyboardPlay(app, folder, argv[1]) && ok;
     ok = DrawOwnBoard(app, folder, argv[1]) && ok;
     return ok ? 0 : 1;
 }
