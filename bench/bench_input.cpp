@@ -2,8 +2,6 @@
 // a digit applied with counts, status and candidate marks, and the whole-board redraw with candidates.
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
-#include <QtGlobal>
 #include <memory>
 
 #include "board/board.h"
@@ -14,9 +12,9 @@
 #include "input/hit_test.h"
 #include "input/picker_pad.h"
 #include "oracle/puzzle_files.h"
-#include "platform/application.h"
 #include "platform/window.h"
 #include "support/board_scene.h"
+#include "support/offscreen_main.h"
 
 namespace drz {
 namespace {
@@ -69,13 +67,7 @@ void BM_DigitApplied(benchmark::State& state) {
     int digit = 1;
     for (auto _ : state) {
         digit = digit % 9 + 1;
-        DrawPickerPad(s.d, s.in, cell);
-        s.window.PostInput({platform::kChar, '0' + digit, 0, 0});
-        const PadChoice choice = OpenPicker(s.d, s.in, cell);  // the pad restored
-        // The step (both copies, candidates, counts, verdict), then its cells, marks and the panels.
-        const EditStep step = EnterDigit(s.board, cell, choice.digit, CandidateRule(s.options));
-        DrawStepCells(s.d, step);
-        ShowDigitCounts(s.d, step.verdict);
+        bench::EnterThroughPad(s, cell, digit);
     }
 }
 BENCHMARK(BM_DigitApplied)->Unit(benchmark::kMicrosecond);
@@ -90,11 +82,5 @@ BENCHMARK(BM_RedrawCellsWithCandidates)->Unit(benchmark::kMicrosecond);
 }  // namespace drz
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    drz::platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    drz::theScene.reset();
-    return 0;
+    return drz::bench::RunOffscreenBenchmarks(argc, argv, [] { drz::theScene.reset(); });
 }

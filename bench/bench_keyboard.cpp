@@ -3,8 +3,6 @@
 // taken away. Each is what one key costs the player; the budget is one frame, 16 ms.
 #include <benchmark/benchmark.h>
 
-#include <QByteArray>
-#include <QtGlobal>
 #include <memory>
 
 #include "display/hint_marks.h"
@@ -13,8 +11,8 @@
 #include "engine/solver.h"
 #include "game/hint_text.h"
 #include "input/cursor_moves.h"
-#include "platform/application.h"
 #include "support/board_scene.h"
+#include "support/offscreen_main.h"
 
 namespace drz {
 namespace {
@@ -105,11 +103,5 @@ BENCHMARK(BM_HintShownAndTakenAway)->Arg(100)->Arg(200)->Unit(benchmark::kMillis
 }  // namespace drz
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    drz::platform::Application app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    drz::theGame.reset();
-    return 0;
+    return drz::bench::RunOffscreenBenchmarks(argc, argv, [] { drz::theGame.reset(); });
 }

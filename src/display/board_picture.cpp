@@ -40,6 +40,8 @@ void DrawGrid(Display& d, int k) {
     SetColours(d, 0, 15);
     s.SetLineWidth(1);
     s.FilledBox(x0 - 1, y0 - 1, x0 + 297, y0 + 225);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) CoverMarks(d, {k, x, y});
     ForEachCellLine(k, [&](const LatticeBox& box) { Outline(s, box); });
     s.SetLineWidth(2);
     SetColours(d, 4, 15);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "board/geometry.h"
 #include "display/display.h"
@@ -18,10 +19,18 @@ void DrawGivenCell(Display& d, CellRef cell, int digit);  // the face of a given
 void DrawCell(Display& d, CellRef cell, int digit);       // the face of an entry, white
 void DrawTintedCell(Display& d, CellRef cell, int digit, platform::Rgb tint);  // a face on another background
 void RedrawCells(Display& d, const Verdict& verdict);  // every cell, counts and status, candidate marks
-// The faces of the cells whose digit or given the step changed, then the marks when the step touched them or
-// recomputed them.
+// The faces of the cells whose digit or given the step changed, then the marks when the step touched, changed
+// or recomputed them.
 void DrawStepCells(Display& d, const EditStep& step);
-void DrawCandidates(Display& d);
+// What RedrawCells shows after a step on the whole board, drawn where the step changed it: the faces and marks
+// of its changed cells and the counts and status.
+void RedrawStepCells(Display& d, const EditStep& step);
+void DrawCandidates(Display& d);  // the marks of every empty cell
+// Each mark of an empty cell that changed, and every mark of a cell whose marks a face covered since they were
+// drawn: on a screen that showed the board before the change, the same picture as DrawCandidates.
+void DrawChangedCandidates(Display& d, const std::vector<CellChange>& changes);
+// Whatever covers a cell's face but its marks tells so, so that the next drawing of the marks restores them.
+void CoverMarks(Display& d, CellRef cell);
 
 // The glyph of digit 1..9 as the options show it: "1".."9" or "A".."I".
 std::string_view DigitGlyph(const Options& options, int digit);

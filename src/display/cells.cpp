@@ -22,6 +22,7 @@ void DrawFace(Display& d, CellRef cell, int digit, platform::Rgb background) {
     d.screen.SetLineWidth(1);
     d.screen.SetOpaqueText(true);
     d.screen.FilledBox(f.x1, f.y1, f.x2, f.y2);
+    CoverMarks(d, cell);
     if (digit != 0) {
         d.screen.SetForeground(Colour(0));
         TransparentText(d, CellGlyphX(f.x1, digit, d.options.ShowNumerals), f.y1 - 1, DigitGlyph(d.options, digit));
@@ -45,6 +46,17 @@ void DrawCurrentFace(Display& d, CellRef c) {
 }
 
 bool TouchesMarks(StepKind kind) { return kind == StepKind::ToggleMark || kind == StepKind::ClearMarks; }
+
+// The cell a digit or a clear was aimed at gets its face even when it held that already: a clear covers the
+// marks of the cell.
+void DrawChangedFaces(Display& d, const EditStep& step) {
+    if (step.cell && !TouchesMarks(step.kind)) DrawCurrentFace(d, *step.cell);
+    for (const CellChange& c : step.changes) {
+        if (c.oldValue == c.newValue && c.oldGiven == c.newGiven) continue;
+        if (IsSecondaryCopy(c.cell) || c.cell == step.cell) continue;
+        DrawCurrentFace(d, c.cell);
+    }
+}
 
 }  // namespace
 
@@ -72,15 +84,15 @@ void RedrawCells(Display& d, const Verdict& verdict) {
 }
 
 void DrawStepCells(Display& d, const EditStep& step) {
-    // The cell a digit or a clear was aimed at gets its face even when it held that already: a clear
-    // covers the marks of the cell.
-    if (step.cell && !TouchesMarks(step.kind)) DrawCurrentFace(d, *step.cell);
-    for (const CellChange& c : step.changes) {
-        if (c.oldValue == c.newValue && c.oldGiven == c.newGiven) continue;
-        if (IsSecondaryCopy(c.cell) || c.cell == step.cell) continue;
-        DrawCurrentFace(d, c.cell);
-    }
-    if (step.candidatesRecomputed || TouchesMarks(step.kind)) DrawCandidates(d);
+    DrawChangedFaces(d, step);
+    if (step.candidatesRecomputed || step.MarksChanged() || TouchesMarks(step.kind))
+        DrawChangedCandidates(d, step.changes);
+}
+
+void RedrawStepCells(Display& d, const EditStep& step) {
+    DrawChangedFaces(d, step);
+    ShowDigitCounts(d, step.verdict);
+    DrawChangedCandidates(d, step.changes);
 }
 
 }  // namespace drz

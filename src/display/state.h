@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,9 @@ struct PanelState {
     std::string StatusText;  // the verdict shown last: "Falsche Zahl! ", "Keine Fehler! " or "Brett gelöst!!! "
     std::int16_t GivenCount = 0;
     bool LargeFontFallback = false;  // set once when the desktop uses large fonts
+    // Places of cells (by the copy in the lower grid) whose marks a face or a grid field covered since their
+    // marks were drawn last; the next drawing of the marks draws them again.
+    std::bitset<kCellTableSize> MarksCovered;
 };
 
 // The game clock. The clock thread reads and writes these beside the user-interface thread, so everything

@@ -27,26 +27,15 @@ bool OnOneCell(StepKind kind) {
     }
 }
 
-bool DigitsChanged(const EditStep& step) {
-    for (const CellChange& c : step.changes)
-        if (c.oldValue != c.newValue || c.oldGiven != c.newGiven) return true;
-    return false;
-}
-
-bool MarksChanged(const EditStep& step) {
-    for (const CellChange& c : step.changes)
-        if (c.oldMarks != c.newMarks) return true;
-    return false;
-}
-
-// A step taken back or made again: drawn like the step itself, the clock left as it is.
-void ShowHistoryStep(App& app, GameLoop loop, EditStep step) {
+// A step taken back or made again: drawn like the step itself, where it changed the board; the clock left as
+// it is.
+void ShowHistoryStep(App& app, GameLoop loop, const EditStep& step) {
     if (OnOneCell(step.kind)) {
-        step.candidatesRecomputed = MarksChanged(step);  // so every changed mark is drawn
         DrawStepCells(app.display, step);
-        if (DigitsChanged(step)) ShowVerdict(app, step.verdict);
+        if (step.DigitsChanged()) ShowVerdict(app, step.verdict);
     } else {
-        DrawBoardStep(app, step);
+        RedrawStepCells(app.display, step);
+        if (!step.verdict.valid) platform::Beep();
     }
     if (loop == GameLoop::OwnBoard) {
         ShowGivenCount(app.display);

@@ -2,6 +2,7 @@
 // both copies of a shared cell equal, keeps the counts and returns what changed and the verdict.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -50,8 +51,16 @@ struct EditStep {
     std::optional<CellRef> cell;        // the copy a step on one cell was aimed at
     std::vector<CellChange> changes;    // grid by grid, column by column, row by row
     Verdict verdict;                    // of the board after the step; DigitCount holds its counts
-    bool candidatesRecomputed = false;  // the marks were computed from the rules (candidates shown)
+    bool candidatesRecomputed = false;  // the marks were computed from the rules: the game is no longer timed
     bool Changed() const { return !changes.empty(); }
+    // What the change list says changed: a digit or given, a mark.
+    bool DigitsChanged() const {
+        return std::ranges::any_of(
+            changes, [](const CellChange& c) { return c.oldValue != c.newValue || c.oldGiven != c.newGiven; });
+    }
+    bool MarksChanged() const {
+        return std::ranges::any_of(changes, [](const CellChange& c) { return c.oldMarks != c.newMarks; });
+    }
 };
 
 // A step on one cell; the cell is given by the copy the player pointed at, and both copies change.

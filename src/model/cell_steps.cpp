@@ -16,52 +16,52 @@ void PlaceGiven(Board& board, CellRef c, int digit) {
     if (const auto partner = PartnerCell(c.k, c.x, c.y)) board.Given(partner->k, partner->x, partner->y) = value;
 }
 
-EditStep Aimed(EditStep step, CellRef cell) {
-    step.cell = cell;
-    return step;
+// Marks change beyond the cell's copies when they are computed, or when the shared cells' marks are merged.
+CellStepRecorder Before(const Board& board, CellRef cell, Candidates candidates, bool merges = false) {
+    return CellStepRecorder(board, cell, merges || candidates == Candidates::Computed);
 }
 
 }  // namespace
 
 EditStep EnterDigit(Board& board, CellRef cell, int digit, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates);
     PlaceDigit(board, cell.k, cell.x, cell.y, digit);
-    return Aimed(FinishStep(StepKind::EnterDigit, board, before, candidates), cell);
+    return FinishStep(StepKind::EnterDigit, board, before, candidates);
 }
 
 EditStep ClearCell(Board& board, CellRef cell, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates);
     PlaceDigit(board, cell.k, cell.x, cell.y, 0);
-    return Aimed(FinishStep(StepKind::ClearCell, board, before, candidates), cell);
+    return FinishStep(StepKind::ClearCell, board, before, candidates);
 }
 
 // The partner copy takes the flipped mark; marks present in only one copy of a shared cell go.
 EditStep ToggleMark(Board& board, CellRef cell, int digit, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates, true);
     bool& mark = board.Mark(cell.k, cell.x, cell.y, digit);
     mark = !mark;
     SyncSharedCandidates(board);
     MergeSharedCandidates(board);
-    return Aimed(FinishStep(StepKind::ToggleMark, board, before, candidates), cell);
+    return FinishStep(StepKind::ToggleMark, board, before, candidates);
 }
 
 EditStep ClearMarks(Board& board, CellRef cell, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates, true);
     for (int d = 1; d <= 9; ++d) board.Mark(cell.k, cell.x, cell.y, d) = false;
     MergeSharedCandidates(board);
-    return Aimed(FinishStep(StepKind::ClearMarks, board, before, candidates), cell);
+    return FinishStep(StepKind::ClearMarks, board, before, candidates);
 }
 
 EditStep EnterGiven(Board& board, CellRef cell, int digit, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates);
     PlaceGiven(board, cell, digit);
-    return Aimed(FinishStep(StepKind::EnterGiven, board, before, candidates), cell);
+    return FinishStep(StepKind::EnterGiven, board, before, candidates);
 }
 
 EditStep RemoveGiven(Board& board, CellRef cell, Candidates candidates) {
-    const StepRecorder before(board);
+    const CellStepRecorder before = Before(board, cell, candidates);
     PlaceGiven(board, cell, 0);
-    return Aimed(FinishStep(StepKind::RemoveGiven, board, before, candidates), cell);
+    return FinishStep(StepKind::RemoveGiven, board, before, candidates);
 }
 
 }  // namespace drz

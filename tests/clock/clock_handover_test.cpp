@@ -10,20 +10,15 @@
 #include "display/clock.h"
 #include "display/display.h"
 #include "platform/window.h"
+#include "support/display_scene.h"
 
 namespace drz {
 namespace {
 
 using namespace std::chrono_literals;
 
-struct Game {
-    platform::MainWindow window;
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
-    Game() { window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, {255, 255, 255}); }
+struct Game : test::DisplayScene {
+    Game() { CreateClockLabel(); }
 };
 
 TEST(ClockHandover, StoppedClockTextIsNotOverwrittenByQueuedTimes) {

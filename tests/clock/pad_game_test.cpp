@@ -12,19 +12,16 @@
 #include "input/board_click.h"
 #include "input/picker_pad.h"
 #include "platform/window.h"
+#include "support/display_scene.h"
 
 namespace drz {
 namespace {
 
 TEST(ClockWithPad, PadDrawsAndDigitsBesideTheRunningClock) {
-    platform::MainWindow window;
-    window.Open(0, 0, 1478, 963);
-    window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, {255, 255, 255});
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
+    test::DisplayScene s;
+    s.OpenWindow();
+    s.CreateClockLabel();
+    auto& [window, board, options, panels, clock, d] = s;
     InputState in;
     window.SetMouseMoveHandler([&](int x, int y) { PointerMoved(d, in, x, y); });
     // A clock twenty times too fast, so a new second begins every 50 ms poll.

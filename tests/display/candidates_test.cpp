@@ -17,15 +17,7 @@ protected:
         const int cx = CandidateX(CellLeft(k, x), digit), cy = CandidateY(CellTop(k, y), digit);
         return FindInk(screen(), cx, cy + 1, cx + 6, cy + 7, Pal(15));
     }
-    std::optional<InkBox> ReferenceInk(int x, int y, int digit) {
-        platform::Canvas reference;
-        reference.Clear(Pal(15));
-        reference.SetFont(FontForCode(kFontCandidate, false));
-        reference.SetForeground(Pal(0));
-        reference.SetOpaqueText(false);
-        reference.Text(x, y, DigitGlyph(options, digit));
-        return FindInk(reference, x - 10, y - 10, x + 20, y + 20, Pal(15));
-    }
+    std::optional<InkBox> ReferenceInk(int x, int y, int digit) { return GlyphInk(kFontCandidate, x, y, digit); }
     std::optional<InkBox> FaceInk(int k, int x, int y) {
         const FaceBox f = CellFace(k, x, y);
         return FindInk(screen(), f.x1, f.y1, f.x2, f.y2, Pal(15));

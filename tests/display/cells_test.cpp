@@ -15,15 +15,7 @@ protected:
     CellFaces() { DrawStartScreen(); }
 
     // Where the glyph of `digit` lands when written by hand at (x, y) in the cell-digit font.
-    std::optional<InkBox> ReferenceInk(int x, int y, int digit) {
-        platform::Canvas reference;
-        reference.Clear(Pal(15));
-        reference.SetFont(FontForCode(kFontDigit, false));
-        reference.SetForeground(Pal(0));
-        reference.SetOpaqueText(false);
-        reference.Text(x, y, DigitGlyph(options, digit));
-        return FindInk(reference, x - 20, y - 20, x + 60, y + 60, Pal(15));
-    }
+    std::optional<InkBox> ReferenceInk(int x, int y, int digit) { return GlyphInk(kFontDigit, x, y, digit); }
     std::optional<InkBox> CellInk(int k, int x, int y, platform::Rgb background) {
         const FaceBox f = CellFace(k, x, y);
         return FindInk(screen(), f.x1, f.y1, f.x2, f.y2, background);

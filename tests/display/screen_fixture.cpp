@@ -1,6 +1,12 @@
 #include "screen_fixture.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "display/board_view.h"
 #include "display/font_codes.h"
@@ -37,6 +43,15 @@ bool SameRegion(const platform::Canvas& a, const platform::Canvas& b, int x1, in
     return true;
 }
 
+std::string PngOf(const platform::Canvas& canvas) {
+    const auto file = std::filesystem::temp_directory_path() / ("drz-screen-" + std::to_string(::getpid()) + ".png");
+    if (!canvas.WritePng(file.string())) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::remove(file);
+    return bytes;
+}
+
 std::string Describe(Rgb c) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "(%d,%d,%d)", c.r, c.g, c.b);
@@ -45,7 +60,7 @@ std::string Describe(Rgb c) {
 
 ScreenTest::ScreenTest() {
     window.SetBackground(Pal(12));
-    window.CreateClockLabel(1235, 831, 160, 30, kClockIdleText, "Arial", 24, Pal(15));
+    CreateClockLabel();
 }
 
 void ScreenTest::DrawStartScreen() {
@@ -64,6 +79,16 @@ bool ScreenTest::ShowsText(int x, int y, std::string_view text, int fontCode, in
     reference.Text(x, y, text);
     const int width = reference.TextWidth(text);
     return SameRegion(reference, screen(), x, y, x + width - 1, y + height - 1);
+}
+
+std::optional<InkBox> ScreenTest::GlyphInk(int fontCode, int x, int y, int digit) {
+    platform::Canvas reference;
+    reference.Clear(Pal(15));
+    reference.SetFont(FontForCode(fontCode, false));
+    reference.SetForeground(Pal(0));
+    reference.SetOpaqueText(false);
+    reference.Text(x, y, DigitGlyph(options, digit));
+    return FindInk(reference, x - 20, y - 20, x + 60, y + 60, Pal(15));
 }
 
 void ScreenTest::ExpectDefaultState(const char* after) {

@@ -10,6 +10,7 @@
 #include "input/board_click.h"
 #include "input/hit_test.h"
 #include "input/picker_pad.h"
+#include "support/display_scene.h"
 
 namespace drz {
 namespace {
@@ -49,10 +50,10 @@ TEST(PadKeys, NumeralsLettersAndClears) {
         EXPECT_EQ(PadDigitOfKey(c.typed, c.numerals), c.digit) << c.typed << " " << c.numerals;
 }
 
-class PadScreen : public ::testing::Test {
+class PadScreen : public ::testing::Test, public test::DisplayScene {
 protected:
     void SetUp() override {
-        window.Open(0, 0, 1478, 963);
+        OpenWindow();
         window.Screen().Clear(Palette[12]);
         board.Cell(4, 2, 4) = 6;
         board.Given(4, 3, 4) = board.Cell(4, 3, 4) = 2;
@@ -88,12 +89,6 @@ protected:
         return InkColumn(c, 100, 100);
     }
 
-    platform::MainWindow window;
-    Board board;
-    Options options;
-    PanelState panels;
-    ClockState clock;
-    Display d{window, window.Screen(), board, options, panels, clock};
     InputState in;
     const CellRef cell{4, 2, 4};
     const int left = CellLeft(4, 2) - 8, top = CellTop(4, 4) - 8;
