@@ -4,9 +4,6 @@
 # makes the step that was taken back.
 # Usage: autosave_resume.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 start_x_session
 

@@ -3,8 +3,6 @@
 # asks "Spiel beenden?" — "&NEIN" keeps the game, "&JA" ends it with status 0.
 # Usage: close_box.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 
 start_x_session

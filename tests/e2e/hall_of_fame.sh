@@ -5,9 +5,6 @@
 # list and reopens the dialog, Escape closes it and the game goes on.
 # Usage: hall_of_fame.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 
 start_x_session

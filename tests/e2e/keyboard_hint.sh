@@ -4,9 +4,6 @@
 # with the next key, Escape ending the game; the close box ends the program.
 # Usage: keyboard_hint.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 start_x_session
 

@@ -3,9 +3,6 @@
 # P brings both back; minimising the window pauses the game, restoring it does not go on, a click does.
 # Usage: pause.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 start_x_session
 cp "$source_dir"/data/*.drz "$work"/ || fail "no level files in $source_dir/data"

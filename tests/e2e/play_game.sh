@@ -4,9 +4,6 @@
 # through the slot dialog, K then O solve it, Escape leaves the game; the close box ends the program.
 # Usage: play_game.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 start_x_session
 

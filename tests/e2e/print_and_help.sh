@@ -4,8 +4,6 @@
 # window, and a click on a link inside its page opens that page there, back goes to the first again.
 # Usage: print_and_help.sh BUILD_DIR SOURCE_DIR
 set -uo pipefail
-build=$(cd "$1" && pwd)
-title="Dreizehner V5.1 by Mirav"
 help_title="Dreizehner – Anleitung"
 source "$(dirname "$0")/x_session.bash"
 command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null || fail "poppler-utils is not installed (make deps installs it)"

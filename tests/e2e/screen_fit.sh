@@ -10,9 +10,6 @@ if [ -z "${3:-}" ]; then
   bash "$0" "$1" "$2" laptop && bash "$0" "$1" "$2" hidpi && echo "1 passed, 0 failed"
   exit
 fi
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/x_session.bash"
 
 screen_shot() { sleep 0.5; import -window root -depth 8 "$work/screen.png" || fail "no screenshot"; }

@@ -1,5 +1,8 @@
 # Shared by the end-to-end scripts: a private Xvfb display with openbox, the game started in a work folder,
-# waiting for windows by title, and screenshots.  Source it after setting `build` and `title`.
+# waiting for windows by title, and screenshots.  Source it from a script called as SCRIPT BUILD_DIR [SOURCE_DIR].
+build=$(cd "$1" && pwd)
+source_dir=${2:+$(cd "$2" && pwd)}
+title="Dreizehner V5.1 by Mirav"
 work=$(mktemp -d)
 pids=()
 cleanup() {

@@ -4,11 +4,8 @@
 # SOAK_VERBOSE=1 prints every action)
 # A failing run's folder (game files, sanitizer reports, log) is kept in /tmp/dreizehner-soak-SEED.
 set -uo pipefail
-build=$(cd "$1" && pwd)
-source_dir=$(cd "$2" && pwd)
 seconds=${3:-${SOAK_SECONDS:-60}}
 seed=${SOAK_SEED:-$(( $(od -An -N4 -tu4 /dev/urandom) % 2147483646 + 1 ))}
-title="Dreizehner V5.1 by Mirav"
 source "$(dirname "$0")/../e2e/x_session.bash"
 command -v python3 >/dev/null || fail "python3 is not installed"
 [ -x "$build/dreizehner" ] && [ -x "$build/drz" ] && [ -f "$build/Dreizehner.chm" ] ||
