@@ -28,8 +28,8 @@ start_x_session() {  # start_x_session [WIDTHxHEIGHT] — a full-HD screen unles
 
   HOME="$work" openbox >"$work/openbox.log" 2>&1 &  # its settings and cache stay in here
   pids+=($!)
-  for _ in $(seq 300); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-  wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+  for _ in $(seq 600); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+  wmctrl -m >/dev/null 2>&1 || { sed "s|^|  openbox: |" "$work/openbox.log"; fail "the window manager did not start"; }
 }
 
 windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
