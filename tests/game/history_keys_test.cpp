@@ -95,5 +95,33 @@ TEST_F(HistoryKeysTest, GivensAndShuffleInOwnBoardEntryAndACheckpointTwice) {
     EXPECT_TRUE(app.history.checkpoints.empty());
 }
 
+TEST_F(HistoryKeysTest, UndoAndRedoOfShownCandidatesDrawThePictureExactly) {
+    app.board = puzzle;
+    KeyUp(27);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    PlayLoop(app);
+    const auto before = ScreenPixels();
+    KeyUp('M');
+    Undo();
+    KeyUp(27);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    PlayLoop(app);
+    EXPECT_FALSE(app.options.ShowCandidates);
+    EXPECT_TRUE(ScreenPixels() == before);
+    KeyUp('M');
+    Undo();
+    Key('Y', platform::kControlHeld);
+    KeyUp(27);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    PlayLoop(app);
+    const auto redone = ScreenPixels();
+    KeyUp('M');
+    KeyUp('M');
+    KeyUp(27);
+    app.window.QueueMessageBoxAnswer(platform::MessageButton::First);
+    PlayLoop(app);
+    EXPECT_TRUE(ScreenPixels() == redone);
+}
+
 }  // namespace
 }  // namespace drz::test
