@@ -91,6 +91,14 @@ window_corner() {
   echo "$((x - ${left:-0})) $((y - ${top:-0}))"
 }
 
+# Escape in a game loop: the loop ends and the command bar is erased.
+escape_ends_game() {
+  key Escape
+  shot
+  [ "$(pixel 159 898)" = "#B4C9D0" ] || fail "the command bar is still there after Escape"
+  echo "Escape ends the game"
+}
+
 # Closes the game through its close box and "&JA"; fails unless it ends with status 0.
 quit_game() {
   wmctrl -c "$title"
