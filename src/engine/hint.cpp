@@ -1,10 +1,12 @@
 #include "engine/hint.h"
 
+#include <bit>
 #include <optional>
 
 #include "board/board_ops.h"
 #include "engine/rules.h"
 #include "engine/solver.h"
+#include "engine/unit_masks.h"
 
 namespace drz {
 
@@ -76,37 +78,22 @@ std::optional<Hint> FindWrongEntry(const Board& board, const std::optional<Board
     return std::nullopt;
 }
 
-// True when d stands nowhere else in the row, column and box of cell (x, y) of grid k.
-bool FitsInGrid(const Board& board, int k, int x, int y, int d) {
-    const int x0 = (x - 1) / 3 * 3 + 1, y0 = (y - 1) / 3 * 3 + 1;
-    for (int i = 1; i <= 9; ++i) {
-        if ((i != x && board.Cell(k, i, y) == d) || (i != y && board.Cell(k, x, i) == d)) return false;
-        const int bx = x0 + (i - 1) % 3, by = y0 + (i - 1) / 3;
-        if ((bx != x || by != y) && board.Cell(k, bx, by) == d) return false;
-    }
-    return true;
+// The digits that fit the empty cell c in its grid and, in a shared box, in the partner's grid too.
+DigitMask FittingDigits(const UnitMasks& seen, CellRef c) {
+    DigitMask taken = seen.Seen(c.k, c.x, c.y);
+    if (const std::optional<CellRef> partner = PartnerCell(c.k, c.x, c.y))
+        taken |= seen.Seen(partner->k, partner->x, partner->y);
+    return kAllDigits & ~taken;
 }
 
-// The digits that fit cell (k, x, y) in its grid and, in a shared box, in the partner's grid too.
-int FittingDigits(const Board& board, CellRef c, int& last) {
-    const std::optional<CellRef> partner = PartnerCell(c.k, c.x, c.y);
-    int fitting = 0;
-    for (int d = 1; d <= 9; ++d)
-        if (FitsInGrid(board, c.k, c.x, c.y, d) &&
-            (!partner || FitsInGrid(board, partner->k, partner->x, partner->y, d)))
-            ++fitting, last = d;
-    return fitting;
-}
-
-std::optional<Hint> FindDeadCell(const Board& board, bool& anyEmpty) {
+std::optional<Hint> FindDeadCell(const Board& board, const UnitMasks& seen, bool& anyEmpty) {
     anyEmpty = false;
     for (int k = 1; k <= kGridCount; ++k)
         for (int y = 1; y <= 9; ++y)
             for (int x = 1; x <= 9; ++x) {
                 if (board.Cell(k, x, y) != 0) continue;
                 anyEmpty = true;
-                int last = 0;
-                if (FittingDigits(board, {k, x, y}, last) == 0) return Hint{HintKind::DeadCell, {k, x, y}, 0, {}};
+                if (FittingDigits(seen, {k, x, y}) == 0) return Hint{HintKind::DeadCell, {k, x, y}, 0, {}};
             }
     return std::nullopt;
 }
@@ -123,16 +110,15 @@ struct FirstPlacement final : SolveHooks {
 };
 
 // A placement made by the steps of a box: the cell's only digit, or the box's only place for it.
-Hint BoxStepHint(const Board& board, const FirstPlacement& first, int x0, int y0) {
-    int last = 0;
-    const bool naked = FittingDigits(board, *first.cell, last) == 1;
+Hint BoxStepHint(const UnitMasks& seen, const FirstPlacement& first, int x0, int y0) {
+    const bool naked = std::popcount(FittingDigits(seen, *first.cell)) == 1;
     const HintUnit box{UnitKind::Box, (y0 - 1) / 3 * 3 + (x0 - 1) / 3};
     return {naked ? HintKind::NakedSingle : HintKind::BoxSingle, *first.cell, first.digit, naked ? HintUnit{} : box};
 }
 
 // The steps of the solver's first pass in its own order (each grid: its nine boxes, then row i and column i for
 // i = 1..9), run on a copy until one places a digit. That digit is the one a solve would place first.
-std::optional<Hint> FirstForcedStep(const Board& board) {
+std::optional<Hint> FirstForcedStep(const Board& board, const UnitMasks& seen) {
     Board copy = board;
     FirstPlacement first;
     ForcedSolver solver(copy, first);
@@ -140,7 +126,7 @@ std::optional<Hint> FirstForcedStep(const Board& board) {
         for (int x0 = 1; x0 <= 7; x0 += 3)
             for (int y0 = 1; y0 <= 7; y0 += 3) {
                 solver.SolveBox(k, x0, y0);
-                if (first.cell) return BoxStepHint(board, first, x0, y0);
+                if (first.cell) return BoxStepHint(seen, first, x0, y0);
             }
         for (int i = 1; i <= 9; ++i) {
             solver.SolveRow(k, i);
@@ -176,10 +162,11 @@ Hint FindHint(const Board& board) {
     const std::optional<Board> solution = ForcedSolution(board);
     if (std::optional<Hint> clash = FindClash(board, solution)) return *clash;
     if (std::optional<Hint> wrong = FindWrongEntry(board, solution)) return *wrong;
+    const UnitMasks seen(board);
     bool anyEmpty = false;
-    if (std::optional<Hint> dead = FindDeadCell(board, anyEmpty)) return *dead;
+    if (std::optional<Hint> dead = FindDeadCell(board, seen, anyEmpty)) return *dead;
     if (!anyEmpty) return {HintKind::Solved, {0, 0, 0}, 0, {}};
-    if (std::optional<Hint> step = FirstForcedStep(board)) return *step;
+    if (std::optional<Hint> step = FirstForcedStep(board, seen)) return *step;
     return {};
 }
 

@@ -21,8 +21,6 @@ struct AutosaveState {
     std::optional<StoredLoop> loop;              // the game loop running now
     std::optional<StoredLoop> lastLoop;          // the game loop run last: nothing is kept before one ran
     std::shared_ptr<const StoredGame> handedOn;  // the game as the writer got it last
-
-    bool Writing() const { return writer != nullptr; }
 };
 
 }  // namespace drz
