@@ -21,18 +21,12 @@ Rect BoardArea() {
     return {first.x1, first.y1, last.x2, last.y2};
 }
 
-// Inside the help panel's black border.
-Rect HelpField() {
-    const Rect f = kHelpPanel.field;
-    return {f.x1 + 1, f.y1 + 1, f.x2 - 1, f.y2 - 1};
-}
-
 platform::Picture SaveArea(Display& d, const Rect& r) { return d.screen.Save(r.x1, r.y1, r.x2, r.y2); }
 
 }  // namespace
 
 CoveredBoard CoverBoard(Display& d, std::string_view helpText) {
-    CoveredBoard covered{SaveArea(d, BoardArea()), SaveArea(d, HelpField()), d.panels.HelpText};
+    CoveredBoard covered{SaveArea(d, BoardArea()), SaveArea(d, FieldInside(kHelpPanel)), d.panels.HelpText};
     d.screen.SetMix(platform::MixMode::Copy);
     d.screen.SetLineWidth(1);
     SetColours(d, kBackground, kBackground);
@@ -47,7 +41,7 @@ CoveredBoard CoverBoard(Display& d, std::string_view helpText) {
 
 void UncoverBoard(Display& d, const CoveredBoard& covered) {
     d.screen.Restore(covered.board, BoardArea().x1, BoardArea().y1);
-    d.screen.Restore(covered.help, HelpField().x1, HelpField().y1);
+    d.screen.Restore(covered.help, FieldInside(kHelpPanel).x1, FieldInside(kHelpPanel).y1);
     d.panels.HelpText = covered.helpText;
 }
 

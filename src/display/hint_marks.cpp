@@ -72,17 +72,17 @@ void DrawHintOutlines(Display& d, const Hint& hint, std::vector<CoveredArea>& co
 }
 
 void DrawHintSentence(Display& d, std::string_view sentence, std::vector<CoveredArea>& covered) {
-    Cover(d, kHintTextLeft, kHintTextTop, kHintTextRight, kHintTextBottom, covered);
+    Cover(d, kHintTextArea.x1, kHintTextArea.y1, kHintTextArea.x2, kHintTextArea.y2, covered);
     SetColours(d, 15, 15);
-    d.screen.FilledBox(kHintTextLeft, kHintTextTop, kHintTextRight, kHintTextBottom);
+    d.screen.FilledBox(kHintTextArea.x1, kHintTextArea.y1, kHintTextArea.x2, kHintTextArea.y2);
     d.screen.SetFont(FontForCode(kFontText, false));
-    const int width = kHintTextRight - kHintTextLeft - 2 * kTextIndent;
+    const int width = kHintTextArea.x2 - kHintTextArea.x1 - 2 * kTextIndent;
     std::vector<std::string> lines = BrokenLines(d.screen, sentence, width);
     if (lines.size() > kMaxLines) lines.resize(kMaxLines);  // nothing is drawn outside the saved field
-    const int height = kHintTextBottom - kHintTextTop + 1;
-    int y = kHintTextTop + std::max(0, (height - kLineHeight * static_cast<int>(lines.size())) / 2);
+    const int height = kHintTextArea.y2 - kHintTextArea.y1 + 1;
+    int y = kHintTextArea.y1 + std::max(0, (height - kLineHeight * static_cast<int>(lines.size())) / 2);
     for (const std::string& line : lines) {
-        OpaqueText(d, kHintTextLeft + kTextIndent, y, line);
+        OpaqueText(d, kHintTextArea.x1 + kTextIndent, y, line);
         y += kLineHeight;
     }
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "display/display.h"
+#include "display/panel_layout.h"
 #include "engine/hint.h"
 #include "platform/canvas.h"
 
@@ -15,7 +16,7 @@ namespace drz {
 constexpr platform::Rgb kHintColour = {0, 150, 230};  // sky blue
 
 // The help panel's white field, inside its black border: where the sentence stands.
-constexpr int kHintTextLeft = 1200, kHintTextTop = 695, kHintTextRight = 1419, kHintTextBottom = 736;
+constexpr Rect kHintTextArea = FieldInside(kHelpPanel);
 
 // A rectangle of the screen as it was before a hint was drawn over it.
 struct CoveredArea {

@@ -19,6 +19,11 @@ struct PanelLayout {
     int titleX, titleY;  // as passed to DrawLabel, which draws 14 pixels higher
 };
 
+// The white inside of a panel's field, within its black border.
+constexpr Rect FieldInside(const PanelLayout& panel) {
+    return {panel.field.x1 + 1, panel.field.y1 + 1, panel.field.x2 - 1, panel.field.y2 - 1};
+}
+
 constexpr PanelLayout kStatisticsPanel{
     {1153, 279, 1461, 357}, {1159, 301, 1455, 351}, {1159, 301, 1454, 350}, "STATISTIK:", 1275, 299};
 constexpr PanelLayout kStatusPanel{

@@ -15,8 +15,8 @@ class HintKeyTest : public PlayTest {
 protected:
     bool HelpFieldHasText() {
         int dark = 0;
-        for (int y = kHintTextTop; y <= kHintTextBottom; ++y)
-            for (int x = kHintTextLeft; x <= kHintTextRight; ++x) dark += Pixel(x, y) == platform::Rgb{0, 0, 0};
+        for (int y = kHintTextArea.y1; y <= kHintTextArea.y2; ++y)
+            for (int x = kHintTextArea.x1; x <= kHintTextArea.x2; ++x) dark += Pixel(x, y) == platform::Rgb{0, 0, 0};
         return dark > 100;
     }
     void PressT(GameLoop loop) {
